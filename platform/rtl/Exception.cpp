@@ -1,0 +1,6 @@
+#include "platform/rtl/Exception.h"
+
+void Abort()
+{
+    throw EAbort("Operation aborted");
+}
