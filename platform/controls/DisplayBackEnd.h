@@ -55,6 +55,11 @@ public:
     // Shows these pixels as the window's client area, 1 : 1, now.
     virtual void Present(TWindowId window, const std::uint32_t* pixels, int width, int height) = 0;
 
+    // Registers the window as a drop target for files from the desktop (or
+    // withdraws it). Drops are accepted by the cursor and then ignored: no
+    // input event reports them.
+    virtual void AcceptDroppedFiles(TWindowId window, bool accept) = 0;
+
     // Lets the back end answer the desktop (so a busy window is not marked as
     // hung) without handing out input: input that arrives waits in the queue.
     virtual void AnswerDesktop() = 0;
