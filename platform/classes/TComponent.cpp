@@ -82,6 +82,20 @@ void TComponent::Loaded()
     FComponentState &= ~csLoading;
 }
 
+void TComponent::GetChildren(const TGetChildProc& proc, TComponent* root)
+{
+    if (!root)
+        return;
+    // Copy first: proc may be a writer that must not see the list change under it.
+    std::vector<TComponent*> owned = root->FComponents;
+    for (TComponent* c : owned) {
+        TComponent* parent = c->HasParent() ? c->GetParentComponent() : nullptr;
+        // A component that could have a parent but has none is stored under the root.
+        if ((parent ? parent : root) == this && c != this)
+            proc(c);
+    }
+}
+
 bool IsValidIdent(const std::string& name)
 {
     auto alpha = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };

@@ -11,8 +11,16 @@
 // SetName raises EComponentError for a duplicate or an invalid identifier.
 // Tag is free for the program's own use.
 // Loaded() runs after a form stream has set every property of the component.
+//
+// Streaming hooks: a component that lives inside another on a form (a
+// control on its parent) answers HasParent() true and reports and takes that
+// parent through GetParentComponent()/SetParentComponent(); the controls
+// layer overrides them. GetChildren() lists the components a form stores
+// inside this one; by default these are root's owned components whose parent
+// is this one (or, for root itself, those without a parent), in creation order.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,6 +62,12 @@ public:
 
     // Called by form reading once every property is set; clears csLoading.
     virtual void Loaded();
+
+    virtual bool HasParent() const { return false; }
+    virtual TComponent* GetParentComponent() const { return nullptr; }
+    virtual void SetParentComponent(TComponent* parent) { (void)parent; }
+    using TGetChildProc = std::function<void(TComponent*)>;
+    virtual void GetChildren(const TGetChildProc& proc, TComponent* root);
 
 protected:
     TPersistent* GetOwner() override { return FOwner; }
