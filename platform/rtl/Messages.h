@@ -10,3 +10,23 @@ inline constexpr const char* SJPEGError = "JPEG エラー #%d";                 
 inline constexpr const char* SAssignError = "%s を %s に代入できません";                 // source, target class
 inline constexpr const char* SInvalidDate = "'%s' は正しい日付ではありません";           // value
 inline constexpr const char* SListIndexError = "リストのインデックスが範囲を超えています (%d)"; // index
+inline constexpr const char* SUnknownCodePage = "コードページ %d は使用できません";                       // code page
+inline constexpr const char* SDateEncodeError = "日付 %d-%d-%d は正しくありません";                       // year, month, day
+inline constexpr const char* STimeEncodeError = "時刻 %d:%d:%d.%d は正しくありません";                    // hour, minute, second, millisecond
+inline constexpr const char* SInvalidDateTimeValue = "日付時刻の値が範囲を超えています";
+
+// Form streaming and resources.
+inline constexpr const char* SInvalidFormStream = "Invalid form stream: %s at byte %d";       // what, offset
+inline constexpr const char* SFormParseError = "line %d: %s";                              // line, what
+inline constexpr const char* SFormReadError = "Error reading %s.%s: %s";                   // component, property, what
+inline constexpr const char* SUnknownFormProperty = "property %s does not exist in %s";     // property, class
+inline constexpr const char* SUnknownFormIdent = "%s is not a value of %s";                 // identifier, property
+inline constexpr const char* SFormValueMismatch = "a %s value does not fit a property of this kind"; // value type
+inline constexpr const char* SUnknownFormMethod = "method %s does not exist in %s or does not fit the event"; // method, class
+inline constexpr const char* SFormClassNotFound = "Class %s not found";                     // class
+inline constexpr const char* SFormClassNotCreatable = "Class %s cannot be created from a form"; // class
+inline constexpr const char* SFormRootMismatch = "The form is for %s, not for %s";          // stream class, root class
+inline constexpr const char* SFormInheritedMissing = "inherited component %s does not exist in %s"; // name, class
+inline constexpr const char* SFormFieldMismatch = "Field %s.%s cannot hold a %s";            // class, field, component class
+inline constexpr const char* SFormWriteError = "Cannot write %s: %s";                       // what, why
+inline constexpr const char* SResourceNotFound = "Resource %s not found";                   // name
