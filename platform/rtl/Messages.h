@@ -33,3 +33,6 @@ inline constexpr const char* SFormInheritedMissing = "inherited component %s doe
 inline constexpr const char* SFormFieldMismatch = "Field %s.%s cannot hold a %s";            // class, field, component class
 inline constexpr const char* SFormWriteError = "Cannot write %s: %s";                       // what, why
 inline constexpr const char* SResourceNotFound = "Resource %s not found";                   // name
+inline constexpr const char* SMsgDlgOK = "OK";                                              // box buttons
+inline constexpr const char* SMsgDlgYes = "はい(&Y)";
+inline constexpr const char* SMsgDlgNo = "いいえ(&N)";
