@@ -19,8 +19,10 @@
 //     string), tkBinary (raw bytes) -> std::string
 //   tkClass -> a nested TPersistent whose own properties stream as Name.Prop
 //   tkMethod -> an event: bound from a method name of the root
-// A property without a stored default is always written; one with a default
-// is left out of a written form while its value equals it.
+// Writing a form (TWriter.h) leaves out an ordinal property while it equals
+// its stored default (one without a default is always written), empty
+// strings and binaries, floats equal to 0, unassigned events, and any
+// property whose IsStored predicate answers false.
 //
 // Failure: lookups return null; the streaming code turns that into an
 // EReadError naming the class, property or method.
@@ -69,6 +71,9 @@ struct TPropInfo {
     std::function<std::string(TObject*)> GetMethodName;
     std::function<bool(TObject* instance, TObject* root, const std::string& method)> BindMethod;
     std::function<void(TObject*)> ClearMethod;
+    // Whether a written form stores the property now; null: always (subject
+    // to its default). A property whose value follows from others says no.
+    std::function<bool(TObject*)> IsStored;
 };
 
 struct TMethodInfo {

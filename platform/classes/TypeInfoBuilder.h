@@ -17,6 +17,7 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <type_traits>
 #include <typeinfo>
 
@@ -176,6 +177,16 @@ public:
             return true;
         };
         FInfo.Fields.push_back(std::move(f));
+        return *this;
+    }
+
+    // Makes the property declared last stored only while pred(C&) is true.
+    template <class F>
+    TClassBuilder& Stored(F pred)
+    {
+        if (FInfo.Properties.empty())
+            throw std::logic_error("Stored() needs a property before it");
+        FInfo.Properties.back().IsStored = [pred](TObject* o) { return static_cast<bool>(std::invoke(pred, Self(o))); };
         return *this;
     }
 
