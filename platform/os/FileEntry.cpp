@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <cstring>
 
@@ -69,7 +70,7 @@ bool ReadFileEntry(const std::string& path, const std::string& name, WIN32_FIND_
         entry.ftCreationTime = ToFileTime(st.stx_btime);
     entry.ftLastAccessTime = ToFileTime(st.stx_atime);
     entry.ftLastWriteTime = ToFileTime(st.stx_mtime);
-    entry.ullDevice = (static_cast<std::uint64_t>(st.stx_dev_major) << 32) | st.stx_dev_minor;
+    entry.ullDevice = makedev(st.stx_dev_major, st.stx_dev_minor);   // as stat() gives st_dev
     entry.ullInode = st.stx_ino;
     return true;
 }

@@ -9,7 +9,7 @@
 namespace {
 
 // Days from 0001-01-01 to 1899-12-30.
-constexpr std::int64_t DateDelta = 693594;
+constexpr std::int64_t DateDelta = 693593;
 
 // Civil date <-> day number of the proleptic Gregorian calendar, counted from
 // 0001-01-01 (day 0), by 400-year eras.
@@ -39,9 +39,9 @@ void CivilFromDays(std::int64_t z, int& year, int& month, int& day)
 // Splits value into its day (relative to day 0) and milliseconds of that day.
 void SplitValue(TDateTime value, std::int64_t& days, std::int64_t& msecs)
 {
-    // 1 .. 9999 is roughly -693594 .. 2958465 days; anything outside cannot
+    // 1 .. 9999 is -693593 .. 2958465 days; anything outside cannot
     // be decoded (and would overflow the conversion to integers).
-    if (!std::isfinite(value) || value < -693594.0 || value >= 2958466.0)
+    if (!std::isfinite(value) || value <= -693594.0 || value >= 2958466.0)
         throw EConvertError(SInvalidDateTimeValue);
     const double whole = std::trunc(value);
     days = static_cast<std::int64_t>(whole);
