@@ -96,7 +96,16 @@ HANDLE FindFirstFileA(LPCSTR fileName, WIN32_FIND_DATAA* findFileData)
         if (!ReadNext(*state, *findFileData))
             return INVALID_HANDLE_VALUE;
     } else if (!GetFileEntryA(fileName, findFileData)) {
-        return INVALID_HANDLE_VALUE;
+        // Names match without regard to ASCII case, also a plain one: when
+        // the exact name is not there, the first entry equal to it that way.
+        state->Names = ListMatches(dirPart.empty() ? "." : dirPart, mask);
+        state->Names.erase(std::remove_if(state->Names.begin(), state->Names.end(),
+                                          [](const std::string& n) { return n == "." || n == ".."; }),
+                           state->Names.end());
+        if (state->Names.size() > 1)
+            state->Names.resize(1);
+        if (!ReadNext(*state, *findFileData))
+            return INVALID_HANDLE_VALUE;
     }
     return state.release();
 }

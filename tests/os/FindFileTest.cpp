@@ -70,7 +70,11 @@ TEST(FindFileTest, PlainNamesMissingEntriesAndTrailingDelimiters)
     EXPECT_STREQ(Entry(tmp / "sub").cFileName, "sub");
     EXPECT_EQ(Size(Entry(tmp / "sub/f.txt")), 5u);
     WIN32_FIND_DATAA e;
-    EXPECT_EQ(FindFirstFileA((tmp / "sub/F.TXT").c_str(), &e), INVALID_HANDLE_VALUE);   // names are exact here
+    // A plain name ignores ASCII case too, but prefers the exact spelling.
+    EXPECT_STREQ(Entry(tmp / "sub/F.TXT").cFileName, "f.txt");
+    tmp.WriteFile("sub/F.txt", "");
+    EXPECT_STREQ(Entry(tmp / "sub/f.txt").cFileName, "f.txt");
+    EXPECT_STREQ(Entry(tmp / "sub/f.TXT").cFileName, "F.txt");
     EXPECT_EQ(FindFirstFileA((tmp / "missing").c_str(), &e), INVALID_HANDLE_VALUE);
     EXPECT_EQ(FindFirstFileA((tmp / "missing/*").c_str(), &e), INVALID_HANDLE_VALUE);
     EXPECT_EQ(FindFirstFileA((tmp / "sub/").c_str(), &e), INVALID_HANDLE_VALUE);
