@@ -39,13 +39,13 @@ void JpegDecoder::ReadHeader(std::string_view bytes)
     jpeg_mem_src(&FInfo, reinterpret_cast<const unsigned char*>(bytes.data()),
                  static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&FInfo, TRUE);
-    if (static_cast<std::uint64_t>(FInfo.image_width) * FInfo.image_height > MaxPixels)
+    if (FInfo.image_width > MaxSide || FInfo.image_height > MaxSide ||
+        static_cast<std::uint64_t>(FInfo.image_width) * FInfo.image_height > MaxPixels)
         RaiseJpegError(JERR_IMAGE_TOO_BIG);
 }
 
 void JpegDecoder::Start()
 {
-    FRow.assign(static_cast<std::size_t>(FInfo.image_width) * 4, 0);
     FInfo.scale_num = 1;
     FInfo.scale_denom = 1;
     FInfo.do_block_smoothing = TRUE;
@@ -59,6 +59,7 @@ void JpegDecoder::Start()
     case JCS_CMYK:
     case JCS_YCCK:
         FInfo.out_color_space = JCS_CMYK;
+        FRow.assign(static_cast<std::size_t>(FInfo.image_width) * 4, 0);
         break;
     default:
         FInfo.out_color_space = JCS_RGB;
@@ -68,45 +69,49 @@ void JpegDecoder::Start()
     jpeg_start_decompress(&FInfo);
 }
 
-void JpegDecoder::ReadRow(std::uint8_t* rgb)
+std::vector<std::uint32_t> JpegDecoder::Palette() const
 {
-    JSAMPROW row = FRow.data();
+    std::vector<std::uint32_t> palette;
+    if (!FInfo.quantize_colors || !FInfo.colormap)
+        return palette;
+    // One colour-map row per output component: greyscale has one.
+    for (int i = 0; i < FInfo.actual_number_of_colors; ++i) {
+        std::uint32_t v = FInfo.colormap[0][i];
+        palette.push_back(v << 16 | v << 8 | v);
+    }
+    return palette;
+}
+
+void JpegDecoder::ReadRow(std::uint8_t* out)
+{
+    // Indexes and RGB come out of libjpeg as they are wanted: straight into out.
+    const bool direct = FInfo.out_color_space != JCS_CMYK;
+    JSAMPROW row = direct ? out : FRow.data();
     JPEG_GUARD(FErrors);
     if (jpeg_read_scanlines(&FInfo, &row, 1) != 1) {
         // A memory source never suspends; should libjpeg still hand back no
-        // row, the row stays black rather than showing stale pixels.
-        std::memset(rgb, 0, static_cast<std::size_t>(FInfo.output_width) * 3);
+        // row, it stays at index 0 or black rather than showing stale pixels.
+        std::memset(out, 0, static_cast<std::size_t>(FInfo.output_width) * (Indexed() ? 1 : 3));
         return;
     }
-    ConvertRow(rgb);
+    if (!direct)
+        CmykToRgb(out);
 }
 
-void JpegDecoder::ConvertRow(std::uint8_t* rgb) const
+void JpegDecoder::CmykToRgb(std::uint8_t* rgb) const
 {
-    const std::size_t width = FInfo.output_width;
     const JSAMPLE* in = FRow.data();
-    if (FInfo.quantize_colors) {
-        // One colour-map row per output component: greyscale has one.
-        const JSAMPLE* grey = FInfo.colormap[0];
-        for (std::size_t x = 0; x < width; ++x, rgb += 3) {
-            std::uint8_t v = grey[in[x]];
-            rgb[0] = rgb[1] = rgb[2] = v;
+    const bool inverted = FInfo.saw_Adobe_marker;
+    for (std::size_t x = 0; x < FInfo.output_width; ++x, in += 4, rgb += 3) {
+        unsigned c = in[0], m = in[1], y = in[2], k = in[3];
+        if (!inverted) {
+            c = 255 - c;
+            m = 255 - m;
+            y = 255 - y;
+            k = 255 - k;
         }
-    } else if (FInfo.out_color_space == JCS_CMYK) {
-        const bool inverted = FInfo.saw_Adobe_marker;
-        for (std::size_t x = 0; x < width; ++x, in += 4, rgb += 3) {
-            unsigned c = in[0], m = in[1], y = in[2], k = in[3];
-            if (!inverted) {
-                c = 255 - c;
-                m = 255 - m;
-                y = 255 - y;
-                k = 255 - k;
-            }
-            rgb[0] = Scale255(c, k);
-            rgb[1] = Scale255(m, k);
-            rgb[2] = Scale255(y, k);
-        }
-    } else {
-        std::memcpy(rgb, in, width * 3);
+        rgb[0] = Scale255(c, k);
+        rgb[1] = Scale255(m, k);
+        rgb[2] = Scale255(y, k);
     }
 }

@@ -5,20 +5,21 @@
 // The constructor parses the header at once, so Width() and Height() are
 // known before any pixel is decoded. Start() and ReadRow() then decode with
 // fixed parameters: full size, block smoothing, the floating-point inverse
-// DCT. Every row comes out as RGB triplets, top to bottom:
-//   - colour files (YCbCr or RGB) as libjpeg's JCS_RGB output;
+// DCT. Rows come out top to bottom:
+//   - colour files (YCbCr or RGB) as libjpeg's JCS_RGB output, RGB triplets;
 //   - greyscale files quantised by libjpeg to 236 grey levels (one pass,
-//     Floyd-Steinberg dithering), each index expanded through libjpeg's
-//     colour map into equal R, G and B;
-//   - CMYK and YCCK files as libjpeg's CMYK output, converted to RGB by
-//     R = (255 - C) × (255 - K) / 255 (likewise G from M, B from Y), rounded.
-//     Files with an Adobe marker store the channels inverted, as Photoshop
-//     writes them, and give R = C × K / 255.
+//     Floyd-Steinberg dithering): one index a pixel into Palette(), which
+//     holds libjpeg's colour map as 0x00RRGGBB words (R = G = B);
+//   - CMYK and YCCK files as libjpeg's CMYK output, converted to RGB triplets
+//     by R = (255 - C) × (255 - K) / 255 (likewise G from M, B from Y),
+//     rounded. Files with an Adobe marker store the channels inverted, as
+//     Photoshop writes them, and give R = C × K / 255.
 //
 // Failures raise EJPEG "JPEG エラー #<code>" with libjpeg's message code:
 // an empty input (JERR_INPUT_EMPTY), no JPEG stream (JERR_NO_SOI), a broken
 // header, a colour space without a conversion. Images above MaxPixels raise
-// JERR_IMAGE_TOO_BIG before anything is allocated, and libjpeg's own working
+// JERR_IMAGE_TOO_BIG before anything is allocated, and so do sides above
+// MaxSide, the largest bitmap the graphics layer holds, and libjpeg's own working
 // memory (a progressive file's coefficients) is capped at MaxWorkingMemory,
 // beyond which it fails with JERR_NO_BACKING_STORE. Warnings never raise: a
 // truncated file decodes what it has and libjpeg fills the rest.
@@ -34,6 +35,7 @@
 class JpegDecoder {
 public:
     static constexpr std::uint64_t MaxPixels = 256ull * 1024 * 1024;
+    static constexpr unsigned MaxSide = 32768;
     static constexpr long MaxWorkingMemory = 1024l * 1024 * 1024;
 
     explicit JpegDecoder(std::string_view bytes);
@@ -47,15 +49,20 @@ public:
 
     // Sets the decoding parameters and starts decompression.
     void Start();
-    // Decodes the next row into rgb, which holds 3 × Width() bytes. Raises
-    // EJPEG on a fatal libjpeg error. Only valid after Start(), Height() times.
-    void ReadRow(std::uint8_t* rgb);
+    // After Start(): true when rows are palette indexes (greyscale files).
+    bool Indexed() const { return FInfo.quantize_colors; }
+    // The colour map of indexed output; empty otherwise.
+    std::vector<std::uint32_t> Palette() const;
+    // Decodes the next row into out: Width() indexes when Indexed(), else
+    // 3 × Width() bytes of RGB. Raises EJPEG on a fatal libjpeg error. Only
+    // valid after Start(), Height() times.
+    void ReadRow(std::uint8_t* out);
 
 private:
     void ReadHeader(std::string_view bytes);
-    void ConvertRow(std::uint8_t* rgb) const;
+    void CmykToRgb(std::uint8_t* rgb) const;
 
     jpeg_decompress_struct FInfo{};
     JpegErrorManager FErrors{};
-    std::vector<JSAMPLE> FRow;   // one row of libjpeg's output
+    std::vector<JSAMPLE> FRow;   // one row of CMYK output, before conversion
 };

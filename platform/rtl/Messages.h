@@ -36,3 +36,8 @@ inline constexpr const char* SResourceNotFound = "Resource %s not found";       
 inline constexpr const char* SMsgDlgOK = "OK";                                              // box buttons
 inline constexpr const char* SMsgDlgYes = "はい(&Y)";
 inline constexpr const char* SMsgDlgNo = "いいえ(&N)";
+
+// JPEG images and pictures.
+inline constexpr const char* SChangeJPEGSize = "JPEG イメージのサイズは変更できません";
+inline constexpr const char* SUnknownGraphicClass = "画像クラス %s は登録されていません";      // class
+inline constexpr const char* SNoPictureToSave = "保存する画像がありません";

@@ -14,13 +14,26 @@
 
 namespace {
 
+// The decoded picture as RGB triplets, indexes looked up in the palette.
 std::vector<std::uint8_t> DecodeAll(const std::string& bytes)
 {
     JpegDecoder decoder(bytes);
     decoder.Start();
-    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(decoder.Width() * decoder.Height() * 3));
-    for (int y = 0; y < decoder.Height(); ++y)
-        decoder.ReadRow(rgb.data() + static_cast<std::size_t>(y * decoder.Width() * 3));
+    std::vector<std::uint32_t> palette = decoder.Palette();
+    EXPECT_EQ(decoder.Indexed(), !palette.empty());
+    const std::size_t width = static_cast<std::size_t>(decoder.Width());
+    std::vector<std::uint8_t> rgb, row(width * 3);
+    for (int y = 0; y < decoder.Height(); ++y) {
+        decoder.ReadRow(row.data());
+        if (!decoder.Indexed()) {
+            rgb.insert(rgb.end(), row.begin(), row.end());
+            continue;
+        }
+        for (std::size_t x = 0; x < width; ++x) {
+            std::uint32_t word = palette.at(row[x]);
+            rgb.insert(rgb.end(), {std::uint8_t(word >> 16), std::uint8_t(word >> 8), std::uint8_t(word)});
+        }
+    }
     return rgb;
 }
 
@@ -137,12 +150,18 @@ TEST(JpegDecoder, TruncatedFileDecodesWhatItHasWithoutRaising)
 TEST(JpegDecoder, ErrorsCarryLibjpegCodes)
 {
     std::string good = MakeJpeg({});
-    std::string huge = good;
-    // Set the frame to 60000 × 60000: libjpeg accepts the size, we refuse it.
-    std::size_t sof = good.find("\xFF\xC0");
-    ASSERT_NE(sof, std::string::npos);
-    huge[sof + 5] = huge[sof + 7] = static_cast<char>(60000 >> 8);
-    huge[sof + 6] = huge[sof + 8] = static_cast<char>(60000 & 0xFF);
+    // The same stream with another frame size: libjpeg accepts up to 65500
+    // a side; we refuse what no bitmap can hold before allocating anything.
+    auto sized = [&](unsigned width, unsigned height) {
+        std::string bytes = good;
+        std::size_t sof = bytes.find("\xFF\xC0");
+        bytes[sof + 5] = static_cast<char>(height >> 8);
+        bytes[sof + 6] = static_cast<char>(height & 0xFF);
+        bytes[sof + 7] = static_cast<char>(width >> 8);
+        bytes[sof + 8] = static_cast<char>(width & 0xFF);
+        return bytes;
+    };
+    ASSERT_NE(good.find("\xFF\xC0"), std::string::npos);
 
     struct ErrorCase {
         const char* Name;
@@ -152,7 +171,8 @@ TEST(JpegDecoder, ErrorsCarryLibjpegCodes)
     for (const ErrorCase& c : {ErrorCase{"empty", "", JERR_INPUT_EMPTY},
                                ErrorCase{"text", "just some text\n", JERR_NO_SOI},
                                ErrorCase{"header cut", good.substr(0, 30), JERR_NO_IMAGE},
-                               ErrorCase{"huge", huge, JERR_IMAGE_TOO_BIG}}) {
+                               ErrorCase{"400 M pixels", sized(20000, 20000), JERR_IMAGE_TOO_BIG},
+                               ErrorCase{"side above 32768", sized(40000, 8), JERR_IMAGE_TOO_BIG}}) {
         SCOPED_TRACE(c.Name);
         EXPECT_EQ(ErrorCodeOf(c.Bytes), c.Code);
     }
