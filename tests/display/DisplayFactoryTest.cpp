@@ -1,0 +1,80 @@
+#include "platform/display/DisplayFactory.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+namespace {
+
+// Sets or clears an environment variable for one scope, then restores it.
+class EnvValue {
+public:
+    EnvValue(const char* name, const char* value) : FName(name)
+    {
+        if (const char* old = std::getenv(name))
+            FOld = old;
+        if (value)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
+    }
+    ~EnvValue()
+    {
+        if (FOld)
+            setenv(FName, FOld->c_str(), 1);
+        else
+            unsetenv(FName);
+    }
+
+private:
+    const char* FName;
+    std::optional<std::string> FOld;
+};
+
+TEST(DisplayFactoryTest, HeadlessWhenAsked)
+{
+    EnvValue headless("RUPINAKO_HEADLESS", "1");
+    auto display = CreateDisplayBackEnd();
+    ASSERT_NE(display, nullptr);
+    EXPECT_TRUE(display->IsHeadless());
+}
+
+TEST(DisplayFactoryTest, HeadlessWithoutADisplay)
+{
+    EnvValue headless("RUPINAKO_HEADLESS", nullptr);
+    EnvValue x("DISPLAY", nullptr);
+    EnvValue wayland("WAYLAND_DISPLAY", nullptr);
+    auto display = CreateDisplayBackEnd();
+    ASSERT_NE(display, nullptr);
+    EXPECT_TRUE(display->IsHeadless());
+}
+
+TEST(DisplayFactoryTest, HeadlessWhenTheDisplayCannotBeOpened)
+{
+    // In a child process, so that GTK has never seen a working display there.
+    EXPECT_EXIT(
+        {
+            setenv("DISPLAY", ":9876", 1);   // no server listens there
+            unsetenv("WAYLAND_DISPLAY");
+            unsetenv("RUPINAKO_HEADLESS");
+            auto display = CreateDisplayBackEnd();
+            std::exit(display && display->IsHeadless() ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+}
+
+#ifdef RUPINAKO_HAVE_GTK
+TEST(DisplayFactoryTest, WindowWhenADisplayIsThere)
+{
+    if (!std::getenv("DISPLAY") || !*std::getenv("DISPLAY"))
+        GTEST_SKIP() << "DISPLAY is not set: run under scripts/with-xvfb.sh for the window back end";
+    EnvValue headless("RUPINAKO_HEADLESS", "0");
+    auto display = CreateDisplayBackEnd();
+    ASSERT_NE(display, nullptr);
+    EXPECT_FALSE(display->IsHeadless());
+}
+#endif
+
+}  // namespace
