@@ -1,0 +1,1 @@
+rupinako_fuzzer(bmp rupinako_graphics)
