@@ -14,6 +14,7 @@
 
 #include "platform/os/FileAttributes.h"
 #include "platform/os/ScopedFind.h"
+#include "platform/rtl/FilePath.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -92,7 +93,7 @@ TEST(FindFileTest, RelativePatternsAndTheRootHaveNoDotEntriesThere)
 {
     TempDir tmp;
     tmp.WriteFile("one.txt", "");
-    const std::string saved = get_current_dir_name();
+    const std::string saved = GetCurrentDir();
     ASSERT_EQ(chdir(tmp.Str().c_str()), 0);
     EXPECT_EQ(Names("*.txt"), (std::vector<std::string>{"one.txt"}));
     EXPECT_EQ(Names("one.txt"), (std::vector<std::string>{"one.txt"}));
