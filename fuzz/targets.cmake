@@ -1,1 +1,2 @@
 rupinako_fuzzer(bmp rupinako_graphics)
+rupinako_fuzzer(pathnames rupinako_search)
