@@ -45,6 +45,26 @@ void OnShownAnswer(GtkWidget* dialog, gpointer data)
     g_idle_add(AnswerNow, answer);
 }
 
+// As on the original desktop, the accelerator letters answer the question
+// even without Alt (GTK itself takes them with Alt only).
+gboolean OnConfirmKey(GtkWidget* dialog, GdkEventKey* event, gpointer)
+{
+    if (event->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK | GDK_SUPER_MASK))
+        return FALSE;
+    switch (event->keyval) {
+    case GDK_KEY_y:
+    case GDK_KEY_Y:
+        gtk_dialog_response(GTK_DIALOG(dialog), GTK_RESPONSE_YES);
+        return TRUE;
+    case GDK_KEY_n:
+    case GDK_KEY_N:
+        gtk_dialog_response(GTK_DIALOG(dialog), GTK_RESPONSE_NO);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
 GtkWidget* NewBox(GtkMessageType type, const std::string& caption, const std::string& text)
 {
     // Markup off: the text is shown exactly as given.
@@ -99,5 +119,6 @@ int ShowGtkConfirm(const std::string& caption, const std::string& text)
     // close box end the dialog with a response that is not Yes.
     gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_YES);
     gtk_widget_grab_focus(yes);
+    g_signal_connect(dialog, "key-press-event", G_CALLBACK(OnConfirmKey), nullptr);
     return Run(dialog, true) == GTK_RESPONSE_YES ? IdYes : IdNo;
 }

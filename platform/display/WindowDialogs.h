@@ -6,7 +6,8 @@
 //   - confirmation: the caption as title, the question icon, the buttons
 //     "はい(&Y)" (Yes, the default: Enter answers it) and "いいえ(&N)" (No: Esc
 //     and the close box answer it), shown as はい(Y) / いいえ(N) with Y and N as
-//     mnemonics; returns 6 for Yes and 7 for anything else;
+//     mnemonics (Y and N answer also without Alt, as on the original desktop);
+//     returns 6 for Yes and 7 for anything else;
 //   - error box: the caption as title, the error icon, one "OK" button.
 // Test hook: with RUPINAKO_TEST_AUTOANSWER=yes|no in the environment every
 // box answers itself as soon as it is shown (plain and error boxes close,

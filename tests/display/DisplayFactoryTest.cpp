@@ -54,6 +54,9 @@ TEST(DisplayFactoryTest, HeadlessWithoutADisplay)
 TEST(DisplayFactoryTest, HeadlessWhenTheDisplayCannotBeOpened)
 {
     // In a child process, so that GTK has never seen a working display there.
+    // Re-executed rather than forked: a fork would share the X connection of
+    // this process (and GTK's state once it has been initialised).
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
             setenv("DISPLAY", ":9876", 1);   // no server listens there

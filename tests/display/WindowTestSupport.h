@@ -1,0 +1,64 @@
+#pragma once
+// Helpers for the tests that need a real X display (run them under
+// scripts/with-xvfb.sh). Only built with GTK.
+
+#include <cstdlib>
+#include <functional>
+
+#include <gtk/gtk.h>
+
+#include "platform/display/WindowDisplay.h"
+
+// The process's window back end, opened once; null when there is no display.
+inline WindowDisplay* SharedWindowDisplay()
+{
+    static std::unique_ptr<WindowDisplay> display = [] {
+        const char* name = std::getenv("DISPLAY");
+        return name && *name ? WindowDisplay::Open() : nullptr;
+    }();
+    return display.get();
+}
+
+#define SKIP_WITHOUT_DISPLAY()                                                                        \
+    do {                                                                                              \
+        if (!SharedWindowDisplay())                                                                   \
+            GTEST_SKIP() << "no X display (DISPLAY unset or not reachable): run the display tests "    \
+                            "under scripts/with-xvfb.sh";                                             \
+    } while (0)
+
+// Runs GTK until the condition holds or the time is up; returns the condition.
+inline bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000)
+{
+    gint64 deadline = g_get_monotonic_time() + gint64(timeoutMs) * 1000;
+    while (!done()) {
+        if (g_get_monotonic_time() > deadline)
+            return false;
+        if (!g_main_context_iteration(nullptr, FALSE))
+            g_usleep(2000);
+    }
+    return true;
+}
+
+// Puts a key press and release for keyval into GDK's queue, as the X server
+// would deliver them to that window.
+inline void PutKey(GdkWindow* window, guint keyval, guint state = 0)
+{
+    GdkDisplay* display = gdk_window_get_display(window);
+    GdkKeymapKey* keys = nullptr;
+    gint count = 0;
+    gdk_keymap_get_entries_for_keyval(gdk_keymap_get_for_display(display), keyval, &keys, &count);
+    for (GdkEventType type : {GDK_KEY_PRESS, GDK_KEY_RELEASE}) {
+        GdkEvent* event = gdk_event_new(type);
+        event->key.window = GDK_WINDOW(g_object_ref(window));
+        event->key.send_event = TRUE;
+        event->key.time = GDK_CURRENT_TIME;
+        event->key.state = state;
+        event->key.keyval = keyval;
+        event->key.hardware_keycode = count > 0 ? guint16(keys[0].keycode) : 0;
+        event->key.group = count > 0 ? guint8(keys[0].group) : 0;
+        gdk_event_set_device(event, gdk_seat_get_keyboard(gdk_display_get_default_seat(display)));
+        gdk_event_put(event);
+        gdk_event_free(event);
+    }
+    g_free(keys);
+}
