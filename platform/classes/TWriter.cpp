@@ -15,11 +15,11 @@ namespace {
     throw EWriteError(Format(SFormWriteError, {what, why}));
 }
 
-const char* IdentName(const TIdentTable* idents, std::int64_t value)
+const char* IdentName(const TIdentTable* idents, std::int64_t value, bool as32Bits = false)
 {
     if (idents)
         for (const TIdent& i : *idents)
-            if (i.Value == value)
+            if (i.Value == value || (as32Bits && static_cast<std::int32_t>(i.Value) == static_cast<std::int32_t>(value)))
                 return i.Name;
     return nullptr;
 }
@@ -36,7 +36,14 @@ void WriteProperties(TObject* instance, const std::string& prefix, std::vector<T
         switch (p->Kind) {
         case tkInteger: case tkInt64: case tkChar: case tkEnumeration: case tkSet: {
             std::int64_t ord = p->GetOrd(instance);
-            if (p->OrdDefault && ord == *p->OrdDefault)
+            std::optional<std::int64_t> def = p->OrdDefault;
+            if (p->Kind == tkInteger) {
+                // 32-bit: a colour table may hold 0x80000008 where the getter gives it negative.
+                ord = static_cast<std::int32_t>(ord);
+                if (def)
+                    def = static_cast<std::int32_t>(*def);
+            }
+            if (def && ord == *def)
                 continue;
             if (p->Kind == tkSet) {
                 v.Type = vaSet;
@@ -48,7 +55,7 @@ void WriteProperties(TObject* instance, const std::string& prefix, std::vector<T
                         Fail(name, "set element " + IntToStr(bit) + " has no name");
                     v.Set.push_back(ident);
                 }
-            } else if (const char* ident = IdentName(p->Idents, ord)) {
+            } else if (const char* ident = IdentName(p->Idents, ord, p->Kind == tkInteger)) {
                 std::string s = ident;
                 v = s == "True" ? TFormValue::Boolean(true) : s == "False" ? TFormValue::Boolean(false) : TFormValue::Ident(s);
             } else if (p->Kind == tkEnumeration) {
