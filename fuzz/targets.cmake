@@ -1,2 +1,3 @@
 rupinako_fuzzer(bmp rupinako_graphics)
 rupinako_fuzzer(pathnames rupinako_search)
+rupinako_fuzzer(jpeg rupinako_graphics)
