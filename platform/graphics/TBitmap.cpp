@@ -195,6 +195,7 @@ void TBitmap::ConvertTo(TPixelFormat format)
     if (fromBits != toBits || (toBits <= 8 && FPalette.empty()))
         FPalette = newPalette;
     FPixelFormat = format;
+    FHandleType = format == pfDevice ? bmDDB : bmDIB;
 }
 
 void TBitmap::SetPixelFormat(TPixelFormat value)
@@ -207,8 +208,15 @@ void TBitmap::SetPixelFormat(TPixelFormat value)
 
 void TBitmap::SetHandleType(TBitmapHandleType value)
 {
-    if (value == HandleType())
+    if (value == FHandleType)
         return;
+    // The display holds a monochrome bitmap as it is, so only the handle
+    // type changes; everything else takes the display's format or leaves it.
+    if (FPixelFormat == pf1bit && (value == bmDIB || Monochrome())) {
+        FHandleType = value;
+        Changed(this);
+        return;
+    }
     SetPixelFormat(value == bmDDB ? pfDevice : pf32bit);
 }
 
@@ -219,9 +227,11 @@ void TBitmap::SetMonochrome(bool value)
     if (value == Monochrome())
         return;
     if (value) {
+        TBitmapHandleType handleType = FHandleType;
         if (FPixelFormat == pf1bit)
             ConvertTo(pf32bit);   // another 1-bit palette: through colour, to keep the look
         ConvertTo(pf1bit);
+        FHandleType = handleType;
     } else {
         ConvertTo(pfDevice);
     }
@@ -247,6 +257,8 @@ void TBitmap::SetPalette(std::vector<std::uint32_t> palette)
     if (palette == FPalette)
         return;
     FPalette = std::move(palette);
+    if (FPixelFormat == pf1bit && !Monochrome())
+        FHandleType = bmDIB;   // only a black and white bitmap is held by the display
     Changed(this);
 }
 
@@ -321,6 +333,7 @@ void TBitmap::LoadFromBytes(std::string_view bytes)
     case 24: FPixelFormat = pf24bit; break;
     default: FPixelFormat = pf32bit; break;
     }
+    FHandleType = bmDIB;
     FWidth = image.Width;
     FHeight = image.Height;
     FRowBytes = image.Bits ? image.RowBytes : 0;
@@ -367,6 +380,7 @@ void TBitmap::Assign(TPersistent* source)
     FHeight = other->FHeight;
     FRowBytes = other->FRowBytes;
     FPixelFormat = other->FPixelFormat;
+    FHandleType = other->FHandleType;
     FPalette = other->FPalette;
     FTransparent = other->FTransparent;
     FTransparentColor = other->FTransparentColor;

@@ -9,9 +9,10 @@
 // 256-colour default palette). ScanLine(row) points at a row; writing through
 // it fires no OnChange. The bitmap owns its buffer and keeps exactly one.
 //
-// HandleType: bmDDB goes with pfDevice, bmDIB with every other format;
-// setting one sets the other (bmDIB turns pfDevice into pf32bit, bmDDB turns
-// any format into pfDevice). A new bitmap is empty, pfDevice / bmDDB.
+// HandleType: bmDDB goes with pfDevice (and with a monochrome bitmap, which
+// the display can hold as it is), bmDIB with every other format; setting one
+// sets the other (bmDIB turns pfDevice into pf32bit, bmDDB turns any format
+// but monochrome into pfDevice). A new bitmap is empty, pfDevice / bmDDB.
 // Changing the format converts the pixels; colours that a palette format
 // cannot hold take the nearest palette entry.
 //
@@ -65,7 +66,7 @@ public:
 
     TPixelFormat PixelFormat() const { return FPixelFormat; }
     void SetPixelFormat(TPixelFormat value);
-    TBitmapHandleType HandleType() const { return FPixelFormat == pfDevice ? bmDDB : bmDIB; }
+    TBitmapHandleType HandleType() const { return FHandleType; }
     void SetHandleType(TBitmapHandleType value);
     // 1, 8, 24 or 32.
     int BitsPerPixel() const;
@@ -110,6 +111,7 @@ private:
     int FHeight = 0;
     std::ptrdiff_t FRowBytes = 0;
     TPixelFormat FPixelFormat = pfDevice;
+    TBitmapHandleType FHandleType = bmDDB;
     std::unique_ptr<std::uint8_t[]> FBits;
     std::vector<std::uint32_t> FPalette;
     TColor FTransparentColor = clDefault;

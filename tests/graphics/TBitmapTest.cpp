@@ -96,6 +96,48 @@ TEST(TBitmapTest, OnChangeFiresOnceForEveryRealChangeFromOutside)
     EXPECT_EQ(changes.Count, 6);
 }
 
+TEST(TBitmapTest, HandleTypeGoesWithTheDisplayFormatExceptForMonochrome)
+{
+    TBitmap b;
+    b.SetPixelFormat(pf24bit);
+    EXPECT_EQ(b.HandleType(), bmDIB);
+    b.SetSize(2, 1);
+    b.Canvas()->SetPixels(0, 0, RGB(1, 2, 3));
+    b.SetHandleType(bmDDB);
+    EXPECT_EQ(b.PixelFormat(), pfDevice);
+    EXPECT_EQ(b.Canvas()->Pixels(0, 0), RGB(1, 2, 3));
+    // A mask made monochrome stays one bit per pixel when it becomes device-dependent.
+    b.SetHandleType(bmDIB);
+    b.SetMonochrome(true);
+    b.SetHandleType(bmDDB);
+    EXPECT_EQ(b.PixelFormat(), pf1bit);
+    EXPECT_TRUE(b.Monochrome());
+    EXPECT_EQ(b.Canvas()->Pixels(0, 0), clBlack);
+    EXPECT_EQ(b.Canvas()->Pixels(1, 0), clWhite);
+    b.SetMonochrome(false);
+    EXPECT_EQ(b.PixelFormat(), pfDevice);
+}
+
+TEST(TBitmapTest, AnOnChangeHandlerThatConvertsTheBitmapSettles)
+{
+    // As a button keeps its glyph: every change makes the bitmap a 32-bit DIB,
+    // which is itself a change, reported again.
+    TBitmap glyph, source;
+    source.SetPixelFormat(pf24bit);
+    source.SetSize(4, 4);
+    int calls = 0;
+    glyph.OnChange = TNotifyEvent::FromFunction([&](TObject*) {
+        ++calls;
+        glyph.SetHandleType(bmDIB);
+        glyph.SetPixelFormat(pf32bit);
+    });
+    glyph.LoadFromBytes(source.SaveToBytes());
+    EXPECT_EQ(glyph.PixelFormat(), pf32bit);
+    EXPECT_EQ(calls, 2);   // the load, then the conversion inside it
+    glyph.Canvas()->SetPixels(0, 0, clRed);
+    EXPECT_EQ(calls, 3);
+}
+
 TEST(TBitmapTest, ScanLinesFollowTheFormatLayout)
 {
     TBitmap b;
