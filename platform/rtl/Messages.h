@@ -41,3 +41,11 @@ inline constexpr const char* SMsgDlgNo = "いいえ(&N)";
 inline constexpr const char* SChangeJPEGSize = "JPEG イメージのサイズは変更できません";
 inline constexpr const char* SUnknownGraphicClass = "画像クラス %s は登録されていません";      // class
 inline constexpr const char* SNoPictureToSave = "保存する画像がありません";
+
+// Controls, forms and boxes.
+inline constexpr const char* SImageCanvasNeedsBitmap = "ビットマップを含まないイメージには描画できません";
+inline constexpr const char* SMsgDlgConfirm = "確認";                                        // confirmation caption
+inline constexpr const char* SMsgDlgWarning = "警告";
+inline constexpr const char* SMsgDlgError = "エラー";
+inline constexpr const char* SMsgDlgInformation = "情報";
+inline constexpr const char* SControlParentSelf = "コントロールを自分自身の親にはできません";
