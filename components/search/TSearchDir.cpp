@@ -28,9 +28,12 @@ void TSearchDir::DoFind(const std::string& name, const TSearchFileData& data, bo
 {
     if (!Assigned(OnFind))
         return;
-    // The handler gets its own copies: it may change what this walker holds.
+    // The handler gets its own copies: it may change what this walker holds,
+    // OnFind included (a new handler takes the next report), so the event
+    // that runs is a copy too.
+    const TSearchDirEvent handler = OnFind;
     const TSearchFileData copy = data;
-    OnFind(this, name, copy, ignoreSubDir, cont);
+    handler(this, name, copy, ignoreSubDir, cont);
 }
 
 namespace {

@@ -32,16 +32,19 @@ void TSearchFile::DoFind(const std::string& name, const TSearchFileData& data, b
 {
     if (!Assigned(OnFind))
         return;
+    // Copies of the event too: a handler may assign a new one while it runs.
+    const TFindFileEvent handler = OnFind;
     const TSearchFileData copy = data;
-    OnFind(this, name, copy, cont);
+    handler(this, name, copy, cont);
 }
 
 void TSearchFile::DoFindDir(const std::string& name, const TSearchFileData& data, bool& skip, bool& ignoreSubDir)
 {
     if (!Assigned(OnFindDir))
         return;
+    const TFindDirEvent handler = OnFindDir;
     const TSearchFileData copy = data;
-    OnFindDir(this, name, copy, skip, ignoreSubDir);
+    handler(this, name, copy, skip, ignoreSubDir);
 }
 
 void TSearchFile::SearchDirOnFind(TObject*, std::string name, const TSearchFileData& data, bool& ignoreSubDir,

@@ -14,8 +14,13 @@ using HANDLE = void*;
 using LPSTR = char*;
 using LPCSTR = const char*;
 
+// glib defines TRUE and FALSE as macros of the same values; either may come first.
+#ifndef TRUE
 inline constexpr BOOL TRUE = 1;
+#endif
+#ifndef FALSE
 inline constexpr BOOL FALSE = 0;
+#endif
 
 // The name buffers' size. A Linux file name has at most NAME_MAX (255)
 // bytes, so one name always fits; whole paths have no such limit here.

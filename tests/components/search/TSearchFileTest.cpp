@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -288,6 +289,37 @@ TEST(TSearchFileTest, DoFindIsTheOverridableFirer)
     f.OnFind = TFindFileEvent::FromFunction([](TObject*, std::string, const TSearchFileData&, bool&) {});
     EXPECT_TRUE(f.Search());
     EXPECT_EQ(f.Finds, 8);   // "*.*": the tree's 4 files and 4 folders below the base
+}
+
+}
+
+namespace {
+
+TEST(TSearchFileTest, HandlersMayReplaceThemselvesAndSizesPassFourGigabytes)
+{
+    TempDir tmp;
+    const std::string big = tmp.WriteFile("big.bin", "");
+    ASSERT_EQ(truncate(big.c_str(), (1LL << 32) + 1), 0);   // sparse
+    tmp.WriteFile("small.bin", "12");
+    TSearchFile f(nullptr);
+    f.SetDirectory(tmp.Str());
+    std::vector<std::string> log;
+    std::vector<std::int64_t> sizes;
+    // The first handler holds state in its captures and replaces itself.
+    auto second = [&](TObject*, std::string name, const TSearchFileData& d, bool&) {
+        log.push_back("second " + name);
+        sizes.push_back(d.Size);
+    };
+    auto owned = std::make_shared<std::string>("first ");
+    f.OnFind = TFindFileEvent::FromFunction([&, owned](TObject*, std::string name, const TSearchFileData& d, bool&) {
+        f.OnFind = TFindFileEvent::FromFunction(second);
+        log.push_back(*owned + name);   // the captures are still alive here
+        sizes.push_back(d.Size);
+    });
+    owned.reset();
+    EXPECT_TRUE(f.Search());
+    EXPECT_EQ(log, (std::vector<std::string>{"first " + big, "second " + tmp.Str() + "/small.bin"}));
+    EXPECT_EQ(sizes, (std::vector<std::int64_t>{(1LL << 32) + 1, 2}));
 }
 
 }
