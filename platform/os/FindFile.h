@@ -4,8 +4,8 @@
 // A pattern is a directory part and a mask ("/photos/*.jpg"; no "/" means
 // the current directory). The directory part is taken literally; the mask is
 // matched as FileMask.h says. Entries come sorted by FileNameLess, "." and
-// ".." first when the mask matches them (a root directory has neither, as on
-// the original platform). A mask without wildcards names one entry: the
+// ".." first when the mask matches them (a root directory has neither, as a
+// drive root has none). A mask without wildcards names one entry: the
 // exact name when it exists, else the first entry equal to it without regard
 // to ASCII case. A pattern ending in "/" finds nothing. Entries are described
 // as FileEntry.h says. The whole listing is read when the enumeration is
