@@ -1,3 +1,4 @@
 rupinako_fuzzer(bmp rupinako_graphics)
 rupinako_fuzzer(pathnames rupinako_search)
 rupinako_fuzzer(jpeg rupinako_graphics)
+rupinako_fuzzer(form rupinako_classes)

@@ -1,6 +1,22 @@
 #include "platform/classes/TFormObject.h"
 
+#include <cmath>
+
 #include "platform/classes/Utf16.h"
+
+TFormValue::TFormValue() = default;
+TFormValue::~TFormValue() = default;
+TFormValue::TFormValue(const TFormValue&) = default;
+TFormValue::TFormValue(TFormValue&&) noexcept = default;
+TFormValue& TFormValue::operator=(const TFormValue&) = default;
+TFormValue& TFormValue::operator=(TFormValue&&) noexcept = default;
+
+TFormValue TFormValue::Boolean(bool v)
+{
+    TFormValue r;
+    r.Type = v ? vaTrue : vaFalse;
+    return r;
+}
 
 TFormValue TFormValue::Integer(std::int64_t v)
 {
@@ -54,7 +70,8 @@ bool TFormValue::operator==(const TFormValue& o) const
     case vaInt8: case vaInt16: case vaInt32: case vaInt64: case vaCurrency:
         return Int == o.Int;
     case vaExtended: case vaSingle: case vaDate:
-        return Float == o.Float;
+        // NaN is one value in a form: a NaN read back is the same NaN.
+        return Float == o.Float || (std::isnan(Float) && std::isnan(o.Float));
     case vaString: case vaLString: case vaUTF8String: case vaIdent: case vaBinary:
         return Text == o.Text;
     case vaWString:

@@ -49,9 +49,17 @@ struct TFormValue {
     std::vector<TFormValue> List;    // vaList
     std::vector<TFormItem> Items;    // vaCollection
 
+    // Out of line: TFormItem is still incomplete here.
+    TFormValue();
+    ~TFormValue();
+    TFormValue(const TFormValue&);
+    TFormValue(TFormValue&&) noexcept;
+    TFormValue& operator=(const TFormValue&);
+    TFormValue& operator=(TFormValue&&) noexcept;
+
     static TFormValue Integer(std::int64_t v);   // the smallest integer type that holds v
     static TFormValue Ident(std::string name);
-    static TFormValue Boolean(bool v) { TFormValue r; r.Type = v ? vaTrue : vaFalse; return r; }
+    static TFormValue Boolean(bool v);
     // A string property's value: 8-bit for ASCII text, wide otherwise.
     static TFormValue String(const std::string& utf8);
     bool IsInteger() const { return Type == vaInt8 || Type == vaInt16 || Type == vaInt32 || Type == vaInt64; }
