@@ -72,7 +72,9 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner), FClock(std::m
 
 TApplication::~TApplication()
 {
-    // The forms go with their owner; they must not find a stale main form.
+    // The forms go first, while this object can still hear them leave.
+    while (ComponentCount() > 0)
+        delete Components(ComponentCount() - 1);
     FMainForm = nullptr;
 }
 
