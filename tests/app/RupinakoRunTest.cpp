@@ -64,7 +64,7 @@ void MakePictures(const TempDir& dir, const std::string& folder, int count, int 
     }
 }
 
-struct Run {
+struct ProgramRun {
     ProcessResult Result;
     std::string Opened;   // what the opener received, one line per call
 };
@@ -77,9 +77,9 @@ protected:
         fs::permissions(FOpener, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
     }
 
-    Run RunProgram(const std::vector<std::string>& args, const std::string* input = nullptr, int uid = -1)
+    ProgramRun RunProgram(const std::vector<std::string>& args, const std::string* input = nullptr, int uid = -1)
     {
-        Run run;
+        ProgramRun run;
         run.Result = RunProcess(Program, args,
                                 {"RUPINAKO_HEADLESS=1", "RUPINAKO_OPENER=" + FOpener, "DISPLAY=", "WAYLAND_DISPLAY="},
                                 Dir.Str(), input, uid);
@@ -114,7 +114,7 @@ TEST_F(RupinakoRunTest, TilesFillInTileOrderAndTheRestStaysWhite)
         SCOPED_TRACE(count);
         std::string folder = "set" + std::to_string(count);
         MakePictures(Dir, folder, count);
-        Run run = RunProgram({Dir / folder});
+        ProgramRun run = RunProgram({Dir / folder});
         ASSERT_EQ(run.Result.ExitStatus, 0) << run.Result.Err;
         EXPECT_EQ(run.Result.Out, Summary(1));
         EXPECT_EQ(run.Opened, Dir.Str() + "/\n");
@@ -131,13 +131,13 @@ TEST_F(RupinakoRunTest, TilesFillInTileOrderAndTheRestStaysWhite)
 TEST_F(RupinakoRunTest, ThirtySeventhPictureStartsTheSecondSheet)
 {
     MakePictures(Dir, "full/A", 36);
-    Run one = RunProgram({Dir / "full/A"});
+    ProgramRun one = RunProgram({Dir / "full/A"});
     EXPECT_EQ(one.Result.Out, Summary(1));
     EXPECT_TRUE(fs::exists(SheetPath(Dir / "full", "A", 1)));
     EXPECT_FALSE(fs::exists(SheetPath(Dir / "full", "A", 2)));
 
     MakePictures(Dir, "more/B", 37);
-    Run two = RunProgram({Dir / "more/B"});
+    ProgramRun two = RunProgram({Dir / "more/B"});
     EXPECT_EQ(two.Result.Out, Summary(2));
     EXPECT_EQ(two.Opened, Dir / "more" + "/\n");
     Sheet first = ReadSheet(SheetPath(Dir / "more", "B", 1));
@@ -156,7 +156,7 @@ TEST_F(RupinakoRunTest, PatternsComeBeforeNamesAndSubFoldersAndCapitalsAreFound)
     Dir.WriteFile("mix/x.jpeg", SolidJpeg(ColourOf(3)));
     Dir.WriteFile("mix/deep/er/W.BMP", SolidBmp(ColourOf(4)));
     Dir.WriteFile("mix/deep/V.JPG", SolidJpeg(ColourOf(5)));
-    Run run = RunProgram({Dir / "mix"});
+    ProgramRun run = RunProgram({Dir / "mix"});
     ASSERT_EQ(run.Result.ExitStatus, 0) << run.Result.Err;
     Sheet sheet = ReadSheet(SheetPath(Dir.Str(), "mix", 1));
     ASSERT_TRUE(sheet.Loaded);
@@ -170,7 +170,7 @@ TEST_F(RupinakoRunTest, SheetsFollowTheFolderBeingSearchedAtEachSave)
 {
     MakePictures(Dir, "P/A", 40);
     Dir.MakeDir("P/B");
-    Run run = RunProgram({Dir / "P/A", Dir / "P/B"});
+    ProgramRun run = RunProgram({Dir / "P/A", Dir / "P/B"});
     EXPECT_EQ(run.Result.Out, Summary(2));
     EXPECT_EQ(run.Opened, Dir / "P" + "/\n");
     Sheet a1 = ReadSheet(SheetPath(Dir / "P", "A", 1));
@@ -182,7 +182,7 @@ TEST_F(RupinakoRunTest, SheetsFollowTheFolderBeingSearchedAtEachSave)
 
     MakePictures(Dir, "Q1/C", 37);
     MakePictures(Dir, "Q2/D", 1, 38);
-    Run apart = RunProgram({Dir / "Q1/C", Dir / "Q2/D"});
+    ProgramRun apart = RunProgram({Dir / "Q1/C", Dir / "Q2/D"});
     EXPECT_EQ(apart.Result.Out, Summary(2));
     EXPECT_TRUE(fs::exists(SheetPath(Dir / "Q1", "C", 1)));
     EXPECT_TRUE(fs::exists(SheetPath(Dir / "Q2", "D", 2)));
@@ -197,7 +197,7 @@ TEST_F(RupinakoRunTest, ArgumentsWithoutPicturesWriteNothing)
         {file}, {Dir / "missing"}, {"/"}, {Dir / "empty"}, {""}};
     for (const auto& args : cases) {
         SCOPED_TRACE(args[0]);
-        Run run = RunProgram(args);
+        ProgramRun run = RunProgram(args);
         EXPECT_EQ(run.Result.ExitStatus, 0);
         EXPECT_EQ(run.Result.Out, NothingFound + "\n");
         EXPECT_EQ(run.Opened, "");
@@ -208,14 +208,14 @@ TEST_F(RupinakoRunTest, ArgumentsWithoutPicturesWriteNothing)
 TEST_F(RupinakoRunTest, TrailingSlashOnAFolderWorksLikeTheFolder)
 {
     MakePictures(Dir, "T/Trip", 2);
-    Run run = RunProgram({Dir / "T/Trip/"});
+    ProgramRun run = RunProgram({Dir / "T/Trip/"});
     EXPECT_EQ(run.Result.Out, Summary(1));
     EXPECT_TRUE(fs::exists(SheetPath(Dir / "T", "Trip", 1)));
 }
 
 TEST_F(RupinakoRunTest, WithoutArgumentsItExplainsAndAsks)
 {
-    Run run = RunProgram({});
+    ProgramRun run = RunProgram({});
     EXPECT_EQ(run.Result.ExitStatus, 0);
     EXPECT_EQ(run.Result.Out.rfind("アイコン（実行ファイル）上にフォルダをドロップしてください。\n", 0), 0u) << run.Result.Out;
     EXPECT_NE(run.Result.Out.find("インフォメーションを参照しますか？"), std::string::npos);
@@ -300,7 +300,7 @@ TEST_F(RupinakoRunTest, FailuresEndTheRunWithTheMessageAndKeepEarlierSheets)
         MakePictures(Dir, "F/A", 37);
         std::string message = c.Make(Dir);
         int before = FileCount(Dir / "F");
-        Run run = RunProgram({Dir / "F/A"});
+        ProgramRun run = RunProgram({Dir / "F/A"});
         EXPECT_EQ(run.Result.ExitStatus, 1);
         EXPECT_EQ(run.Result.Out, "");
         EXPECT_NE(run.Result.Err.find(Title + ": " + message), std::string::npos) << run.Result.Err;
@@ -324,7 +324,7 @@ TEST_F(RupinakoRunTest, UnwritableParentFolderFailsWithTheSheetName)
         fs::permissions(e.path(), fs::perms::all, fs::perm_options::add);
     int uid = geteuid() == 0 ? 65534 : -1;   // root writes anywhere: run as nobody
     std::string wrote = SheetPath(Dir / "R", "A", 1);
-    Run run = RunProgram({Dir / "R/A"}, nullptr, uid);
+    ProgramRun run = RunProgram({Dir / "R/A"}, nullptr, uid);
     fs::permissions(Dir / "R", fs::perms::owner_all, fs::perm_options::add);
     EXPECT_EQ(run.Result.ExitStatus, 1);
     EXPECT_NE(run.Result.Err.find(Title + ": ファイル " + wrote + " を作成できません."), std::string::npos)
@@ -339,7 +339,7 @@ TEST_F(RupinakoRunTest, SecondRunReplacesTheSheetsAndDoubleByteNamesStayWhole)
     MakePictures(Dir, folder, 2);
     RunProgram({Dir / folder});
     MakePictures(Dir, folder, 2, 10);   // p10.bmp, p11.bmp sort after p01, p02
-    Run again = RunProgram({Dir / folder});
+    ProgramRun again = RunProgram({Dir / folder});
     EXPECT_EQ(again.Result.Out, Summary(1));
     Sheet sheet = ReadSheet(SheetPath(Dir.Str(), folder, 1));
     ASSERT_TRUE(sheet.Loaded);
@@ -351,7 +351,7 @@ TEST_F(RupinakoRunTest, SecondRunReplacesTheSheetsAndDoubleByteNamesStayWhole)
 TEST_F(RupinakoRunTest, SheetIsTheWindowEncodedAsBaselineJfifOfQuality80)
 {
     MakePictures(Dir, "S/A", 13);
-    Run run = RunProgram({Dir / "S/A"});
+    ProgramRun run = RunProgram({Dir / "S/A"});
     ASSERT_EQ(run.Result.ExitStatus, 0) << run.Result.Err;
     Sheet sheet = ReadSheet(SheetPath(Dir / "S", "A", 1));
     ASSERT_TRUE(sheet.Loaded);
@@ -385,10 +385,10 @@ TEST_F(RupinakoRunTest, SheetIsTheWindowEncodedAsBaselineJfifOfQuality80)
 
 TEST_F(RupinakoRunTest, HelpAndVersionAreTheOnlyArgument)
 {
-    Run help = RunProgram({"--help"});
+    ProgramRun help = RunProgram({"--help"});
     EXPECT_EQ(help.Result.ExitStatus, 0);
     EXPECT_NE(help.Result.Out.find("Usage: rupinako"), std::string::npos);
-    Run version = RunProgram({"--version"});
+    ProgramRun version = RunProgram({"--version"});
     EXPECT_EQ(version.Result.ExitStatus, 0);
     EXPECT_EQ(version.Result.Out.rfind("rupinako ", 0), 0u);
     EXPECT_EQ(FileCount(Dir.Path()), 0);
