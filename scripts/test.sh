@@ -7,8 +7,9 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh" --tests
 jobs=$(nproc)
 
+# The window tests need an X server: the normal build's tests run under Xvfb.
 "$top/scripts/build.sh" "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-(cd "$top/build" && ctest --output-on-failure -j "$jobs")
+(cd "$top/build" && "$top/scripts/with-xvfb.sh" ctest --output-on-failure -j "$jobs")
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
