@@ -6,6 +6,7 @@
 
 #include "platform/classes/TReader.h"
 #include "platform/classes/TextForm.h"
+#include "platform/classes/TypeInfo.h"
 #include "tests/classes/StreamTestClasses.h"
 
 namespace {
@@ -119,6 +120,24 @@ end
     EXPECT_EQ(again.Panel1->Color, 255);
 }
 
+// A property can be left out while another decides it (IsStored).
+class TStoredTest : public TComponent {
+    RUPINAKO_CLASS(TStoredTest)
+public:
+    explicit TStoredTest(TComponent* owner) : TComponent(owner) {}
+    bool Custom = false;
+    int Size = 0;
+};
+
+TEST_F(TWriterTest, StoredPredicateLeavesAPropertyOut)
+{
+    TStoredTest c(nullptr);
+    c.Size = 5;
+    EXPECT_EQ(WriteComponentText(&c), "object TStoredTest\n  Custom = False\nend\n");
+    c.Custom = true;
+    EXPECT_EQ(WriteComponentText(&c), "object TStoredTest\n  Custom = True\n  Size = 5\nend\n");
+}
+
 TEST_F(TWriterTest, AnEnumerationValueWithoutANameIsAnError)
 {
     TTestForm form(nullptr);
@@ -127,4 +146,14 @@ TEST_F(TWriterTest, AnEnumerationValueWithoutANameIsAnError)
     EXPECT_THROW(WriteComponent(&form), EWriteError);
 }
 
+}
+
+const TClassInfo& TStoredTest::StaticClassInfo()
+{
+    static const TClassInfo info = TClassBuilder<TStoredTest>("TStoredTest", TComponent::StaticClassInfo())
+                                       .Bool("Custom", &TStoredTest::Custom, &TStoredTest::Custom)
+                                       .Int("Size", &TStoredTest::Size, &TStoredTest::Size)
+                                       .Stored([](TStoredTest& c) { return c.Custom; })
+                                       .Build();
+    return info;
 }
