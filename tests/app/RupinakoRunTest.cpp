@@ -222,16 +222,22 @@ TEST_F(RupinakoRunTest, WithoutArgumentsItExplainsAndAsks)
     EXPECT_EQ(run.Opened, "");   // not a terminal: answered No
 }
 
-// Runs the program with its standard input on a terminal, typing `answer`.
-std::string RunWithTerminalAnswer(const std::string& opener, const std::string& answer)
+// Runs the program on a terminal (standard input, output and error), typing
+// `answer` when it asks; returns everything the terminal showed.
+std::string RunOnTerminal(const std::string& opener, const std::string& answer,
+                          const std::vector<std::string>& args = {})
 {
+    std::vector<char*> argv{const_cast<char*>(Program.c_str())};
+    for (const std::string& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
     int master = -1;
     pid_t pid = forkpty(&master, nullptr, nullptr, nullptr);
     if (pid == 0) {
         setenv("RUPINAKO_HEADLESS", "1", 1);
         setenv("RUPINAKO_OPENER", opener.c_str(), 1);
         unsetenv("DISPLAY");
-        execl(Program.c_str(), Program.c_str(), static_cast<char*>(nullptr));
+        execv(Program.c_str(), argv.data());
         _exit(127);
     }
     std::string seen;
@@ -258,14 +264,31 @@ TEST_F(RupinakoRunTest, AnsweringYesOpensTheInformationPage)
     TempDir work;
     std::string opener = work.WriteFile("opener.sh", "#!/bin/sh\nprintf '%s\\n' \"$*\" >> \"$0.log\"\n");
     fs::permissions(opener, fs::perms::owner_all);
-    RunWithTerminalAnswer(opener, "y\n");
+    RunOnTerminal(opener, "y\n");
     std::string opened = ReadFileBytes(opener + ".log");
     EXPECT_EQ(opened.rfind("http://", 0), 0u) << opened;
     EXPECT_NE(opened.find("/info.php?pf=w&sn=rupinako\n"), std::string::npos) << opened;
 
     fs::remove(opener + ".log");
-    RunWithTerminalAnswer(opener, "n\n");
+    RunOnTerminal(opener, "n\n");
     EXPECT_FALSE(fs::exists(opener + ".log"));
+}
+
+TEST_F(RupinakoRunTest, ProgressLineShowsOnATerminalOnly)
+{
+    MakePictures(Dir, "G/A", 3);
+    TempDir work;
+    std::string opener = work.WriteFile("opener.sh", "#!/bin/sh\nexit 0\n");
+    fs::permissions(opener, fs::perms::owner_all);
+    std::string screen = RunOnTerminal(opener, "", {Dir / "G/A"});
+    // Drawn in place, cleared before the summary starts its line.
+    EXPECT_NE(screen.find("\r\033[K" + Dir / "G/A" + ": 3 枚の画像, 0 枚のシート"), std::string::npos) << screen;
+    // The beep (BEL on a terminal) comes before the summary.
+    EXPECT_NE(screen.find("\r\033[K\a" + Summary(1).substr(0, Summary(1).size() - 1)), std::string::npos) << screen;
+
+    ProgramRun piped = RunProgram({Dir / "G/A"});
+    EXPECT_EQ(piped.Result.Err, "");
+    EXPECT_EQ(piped.Result.Out, Summary(1));
 }
 
 struct FailureCase {
