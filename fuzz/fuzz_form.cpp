@@ -1,8 +1,8 @@
 // Form streams from arbitrary bytes: a binary form read into a small root
 // component, and the text syntax parsed and printed. Every failure must be
 // an EReadError (or another Exception); anything else is a crash. Two
-// invariants are checked too: what is printed parses back to the same tree,
-// and what is written reads back to the same tree.
+// invariants are checked too: what is printed parses (back to the same tree
+// when it came from text), and what is written reads back to the same tree.
 
 #include <cstddef>
 #include <cstdint>
@@ -87,6 +87,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (!(again == ReadBinaryForm(WriteBinaryForm(again))))
                 __builtin_trap();
         } catch (const Exception&) {
+        }
+        // Whatever prints must parse.
+        std::string text;
+        try {
+            text = PrintTextForm(ReadBinaryForm(bytes));
+        } catch (const Exception&) {
+        }
+        if (!text.empty()) {
+            try {
+                ParseTextForm(text);
+            } catch (const Exception&) {
+                __builtin_trap();
+            }
         }
         try {
             TFuzzRoot root(nullptr);

@@ -625,12 +625,45 @@ std::string QuoteBytes(const std::string& bytes)
     return QuoteUnits(units);
 }
 
+// Names the text syntax can hold: identifiers, and for properties dotted
+// ones whose first part is not the keyword end.
+bool IsIdentifier(std::string_view s)
+{
+    if (s.empty() || !IsIdentStart(s[0]))
+        return false;
+    for (char c : s)
+        if (!IsIdentChar(c))
+            return false;
+    return true;
+}
+
+void CheckName(std::string_view s, bool dotted, const char* what)
+{
+    bool ok = true;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t dot = dotted ? s.find('.', start) : std::string_view::npos;
+        ok = ok && IsIdentifier(s.substr(start, dot == std::string_view::npos ? dot : dot - start));
+        if (dot == std::string_view::npos)
+            break;
+        start = dot + 1;
+    }
+    if (dotted && ok)
+        ok = !SameText(s.substr(0, s.find('.')), "end");
+    if (!ok)
+        throw EWriteError(Format(SFormWriteError, {std::string(what) + " '" + std::string(s.substr(0, 64)) + "'",
+                                                   "not an identifier the text syntax can hold"}));
+}
+
 class TTextFormPrinter {
 public:
     std::string Take() { return std::move(FOut); }
 
     void Object(const TFormObject& obj, int indent)
     {
+        CheckName(obj.ClassName, false, "class name");
+        if (!obj.Name.empty())
+            CheckName(obj.Name, false, "object name");
         Pad(indent);
         FOut += (obj.Flags & ffInline) ? "inline " : (obj.Flags & ffInherited) ? "inherited " : "object ";
         if (!obj.Name.empty())
@@ -652,6 +685,7 @@ private:
     void Properties(const std::vector<TFormProperty>& props, int indent)
     {
         for (const TFormProperty& p : props) {
+            CheckName(p.Name, true, "property name");
             Pad(indent);
             FOut += p.Name + " = ";
             Value(p.Value, indent);
@@ -673,11 +707,16 @@ private:
         case vaCurrency: FOut += CurrencyText(v.Int) + "c"; break;
         case vaString: case vaLString: case vaUTF8String: FOut += QuoteBytes(v.Text); break;
         case vaWString: FOut += QuoteUnits(v.Wide); break;
-        case vaIdent: FOut += v.Text; break;
+        case vaIdent:
+            CheckName(v.Text, false, "identifier");
+            FOut += v.Text;
+            break;
         case vaSet:
             FOut += "[";
-            for (std::size_t i = 0; i < v.Set.size(); ++i)
+            for (std::size_t i = 0; i < v.Set.size(); ++i) {
+                CheckName(v.Set[i], false, "set element");
                 FOut += (i ? ", " : "") + v.Set[i];
+            }
             FOut += "]";
             break;
         case vaBinary: {

@@ -19,7 +19,9 @@
 // text is plain ASCII. Keywords and True/False/nil/Null are case-insensitive.
 //
 // Failure: ParseTextForm raises EParserError "line N: ..." naming what was
-// expected; PrintTextForm raises EWriteError for a float that is not finite.
+// expected; PrintTextForm raises EWriteError for a float that is not finite
+// and for a name or identifier the syntax cannot hold (as a binary form
+// from elsewhere may have), so what it prints always parses.
 
 #include <string>
 #include <string_view>

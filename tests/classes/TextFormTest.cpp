@@ -189,6 +189,26 @@ TEST(TextFormTest, DeepNestingIsRefusedNotOverflowed)
     EXPECT_THROW(ParseTextForm(objects), EParserError);
 }
 
+TEST(TextFormTest, PrintsOnlyWhatParsesBack)
+{
+    // Names from a binary form that the text syntax cannot hold.
+    const char* const cases[][2] = {{"Left", "a b"}, {"end", "x"}, {"End.Size", "x"}, {"Font.", "x"}, {"Tag", ""}};
+    for (const auto& c : cases) {
+        TFormObject form;
+        form.ClassName = "TA";
+        form.Properties.push_back({c[0], TFormValue::Ident(c[1])});
+        EXPECT_THROW(PrintTextForm(form), EWriteError) << c[0] << " = " << c[1];
+    }
+    TFormObject form;
+    form.ClassName = "T A";
+    EXPECT_THROW(PrintTextForm(form), EWriteError);
+    form.ClassName = "TA";
+    form.Properties.push_back({"Font.Style", TFormValue()});
+    form.Properties[0].Value.Type = vaSet;
+    form.Properties[0].Value.Set = {"fsBold", "1x"};
+    EXPECT_THROW(PrintTextForm(form), EWriteError);
+}
+
 TEST(TextFormTest, NonFiniteFloatsCannotBePrinted)
 {
     TFormObject form;
