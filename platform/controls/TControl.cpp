@@ -122,7 +122,8 @@ void TControl::SetVisible(bool value)
         return;
     FVisible = value;
     Perform(CM_VISIBLECHANGED, value ? 1 : 0, 0);
-    InvalidateOnParent();
+    // Hidden now or shown now: either way the area changes.
+    InvalidateOnParent(true);
 }
 
 void TControl::SetEnabled(bool value)
@@ -227,9 +228,10 @@ bool TControl::DrawingSurface(TPixelSurface& surface, TPoint& origin) const
     return true;
 }
 
-void TControl::InvalidateOnParent()
+void TControl::InvalidateOnParent(bool evenHidden)
 {
-    if (FParent && !FParent->FDestroying)
+    // A hidden control leaves no pixels, so its changes need no painting.
+    if (FParent && !FParent->FDestroying && (FVisible || evenHidden))
         FParent->InvalidateArea(BoundsRect());
 }
 

@@ -159,7 +159,7 @@ private:
     void WMMButtonUp(TMessage& m);
     void CMEnabledChanged(TMessage& m);
     void FontChanged(TObject* sender);
-    void InvalidateOnParent();
+    void InvalidateOnParent(bool evenHidden = false);
 
     TWinControl* FParent = nullptr;
     int FLeft = 0;

@@ -168,6 +168,9 @@ TEST(FormResource, SetsEveryPropertyOfTheWindowAndItsControls)
     scope.Fake->CloseWhenIdle = true;
     Application->Run();
     EXPECT_EQ(form->Activations, 1);
+    form->SetCaption("ルピナコ１：１ - 2 枚目を処理中です...");
+    ASSERT_FALSE(scope.Fake->Captions.empty());
+    EXPECT_EQ(scope.Fake->Captions.back(), "ルピナコ１：１ - 2 枚目を処理中です...");
     // An empty white form: the hidden controls draw nothing.
     ASSERT_EQ(scope.Fake->Presented.size(), 600u * 600u);
     for (std::uint32_t word : scope.Fake->Presented)
