@@ -74,6 +74,16 @@ TEST(TCanvasTest, AShallowLineStepsHalfWayAlong)
     EXPECT_EQ(b.Where(Red), Points({{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 1}, {5, 2}}));
 }
 
+TEST(TCanvasTest, DottedPensRepeatTheirPatternAlongTheLine)
+{
+    Buffer b(12, 1);
+    b.Canvas.Pen()->SetColor(clRed);
+    b.Canvas.Pen()->SetStyle(psDot);   // three on, three off
+    b.Canvas.MoveTo(0, 0);
+    b.Canvas.LineTo(11, 0);
+    EXPECT_EQ(b.Where(Red), Points({{0, 0}, {1, 0}, {2, 0}, {6, 0}, {7, 0}, {8, 0}}));
+}
+
 TEST(TCanvasTest, AHugeLineCostsOnlyItsVisiblePart)
 {
     Buffer b(4, 4);
