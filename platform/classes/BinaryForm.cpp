@@ -222,7 +222,9 @@ public:
 
     void Object(const TFormObject& obj)
     {
-        if (obj.Flags) {
+        // A class name of 240 bytes or more would read as the flags prefix:
+        // an explicit prefix (flags 0) keeps it a name.
+        if (obj.Flags || obj.ClassName.size() >= 0xF0) {
             FOut.push_back(static_cast<char>(0xF0 | (obj.Flags & 0x0F)));
             if (obj.Flags & ffChildPos) {
                 TFormValue pos = TFormValue::Integer(obj.ChildPos);

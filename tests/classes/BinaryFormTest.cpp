@@ -132,6 +132,11 @@ TEST(BinaryFormTest, WritingRefusesWhatTheFormatCannotHold)
     form.Name = "A";
     form.Properties.push_back({"", TFormValue::Integer(1)});
     EXPECT_THROW(WriteBinaryForm(form), EWriteError);
+    // A class name whose length byte looks like the flags prefix gets a prefix.
+    TFormObject longClass;
+    longClass.ClassName = "T" + std::string(244, 'c');
+    longClass.Children.push_back(longClass);
+    EXPECT_EQ(ReadBinaryForm(WriteBinaryForm(longClass)), longClass);
     // A string too long for a length byte goes out as a long string instead.
     form.Properties[0] = {"S", TFormValue()};
     form.Properties[0].Value.Type = vaString;
