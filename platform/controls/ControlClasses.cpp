@@ -4,6 +4,7 @@
 #include "platform/controls/TButton.h"
 #include "platform/controls/TForm.h"
 #include "platform/controls/TImage.h"
+#include "platform/controls/TSpeedButton.h"
 #include "platform/controls/TTimer.h"
 
 void RegisterControlClasses()
@@ -13,6 +14,7 @@ void RegisterControlClasses()
         RegisterClass(TImage::StaticClassInfo());
         RegisterClass(TButton::StaticClassInfo());
         RegisterClass(TTimer::StaticClassInfo());
+        RegisterClass(TSpeedButton::StaticClassInfo());
         return true;
     }();
     (void)registered;
