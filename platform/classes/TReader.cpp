@@ -89,7 +89,7 @@ private:
     void ReadChildren(const TFormObject& obj, TComponent* parent, int depth)
     {
         if (depth > kMaxFormDepth)
-            throw EReadError(Format(SInvalidFormStream, {"nesting deeper than " + IntToStr(kMaxFormDepth), 0}));
+            throw EReadError(Format(SFormTooDeep, {static_cast<std::int64_t>(kMaxFormDepth)}));
         for (const TFormObject& child : obj.Children) {
             TComponent* c = child.Flags & ffInherited ? FindInherited(child) : Create(child);
             c->SetParentComponent(parent);

@@ -21,6 +21,7 @@ inline constexpr const char* SInvalidDateTimeValue = "日付時刻の値が範�
 // Form streaming and resources.
 inline constexpr const char* SInvalidFormStream = "Invalid form stream: %s at byte %d";       // what, offset
 inline constexpr const char* SFormParseError = "line %d: %s";                              // line, what
+inline constexpr const char* SFormTooDeep = "Invalid form: objects nested deeper than %d";   // limit
 inline constexpr const char* SFormReadError = "Error reading %s.%s: %s";                   // component, property, what
 inline constexpr const char* SUnknownFormProperty = "property %s does not exist in %s";     // property, class
 inline constexpr const char* SUnknownFormIdent = "%s is not a value of %s";                 // identifier, property

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/classes/TFormObject.h"
 #include "platform/classes/TextForm.h"
 #include "tests/classes/StreamTestClasses.h"
 
@@ -210,6 +211,26 @@ TEST_F(TReaderTest, InheritedObjectsUpdateExistingComponents)
     EXPECT_EQ(form.ComponentCount(), 3);
     EXPECT_EQ(form.Panel1->Width, 7);
     EXPECT_EQ(form.Panel1->Parent, &form);
+}
+
+TEST_F(TReaderTest, AHandBuiltTreeNestedTooDeepIsRefused)
+{
+    TFormObject form;
+    form.ClassName = "TTestForm";
+    TFormObject* at = &form;
+    for (int i = 0; i < 70; ++i) {
+        at->Children.emplace_back();
+        at = &at->Children.back();
+        at->ClassName = "TTestControl";
+    }
+    TTestForm root(nullptr);
+    try {
+        ReadComponentTree(form, &root);
+        FAIL();
+    } catch (const EReadError& e) {
+        EXPECT_EQ(e.Message(), "Invalid form: objects nested deeper than 64");
+    }
+    EXPECT_EQ(root.ComponentCount(), 64);
 }
 
 TEST_F(TReaderTest, MalformedBinaryIsAReadError)
