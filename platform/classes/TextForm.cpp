@@ -1,5 +1,6 @@
 #include "platform/classes/TextForm.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -612,17 +613,28 @@ std::string QuoteUnits(std::u16string_view units)
     return out;
 }
 
-std::string QuoteBytes(const std::string& bytes)
+// The UTF-16 units a string value prints as.
+std::u16string StringUnits(const TFormValue& v)
 {
+    if (v.Type == vaWString)
+        return v.Wide;
     std::u16string units;
-    if (!Utf8ToUtf16(bytes, units)) {
+    if (!Utf8ToUtf16(v.Text, units)) {
         // FIXME: bytes that are not UTF-8 print one #nnn per byte, which reads
         // back as those code points, not as the original bytes.
-        units.assign(bytes.begin(), bytes.end());
+        units.assign(v.Text.begin(), v.Text.end());
         for (char16_t& u : units)
             u &= 0xFF;
     }
-    return QuoteUnits(units);
+    return units;
+}
+
+// Strings longer than this many units print as lines joined with +.
+constexpr std::size_t kStringLineUnits = 64;
+
+bool IsLongString(const TFormValue& v)
+{
+    return v.IsString() && StringUnits(v).size() > kStringLineUnits;
 }
 
 // Names the text syntax can hold: identifiers, and for properties dotted
@@ -687,9 +699,30 @@ private:
         for (const TFormProperty& p : props) {
             CheckName(p.Name, true, "property name");
             Pad(indent);
-            FOut += p.Name + " = ";
-            Value(p.Value, indent);
+            if (IsLongString(p.Value)) {
+                FOut += p.Name + " =";
+                LongString(StringUnits(p.Value), indent + 2);
+            } else {
+                FOut += p.Name + " = ";
+                Value(p.Value, indent);
+            }
             FOut += "\n";
+        }
+    }
+
+    // One line per kStringLineUnits units, never splitting a surrogate pair.
+    void LongString(const std::u16string& units, int indent)
+    {
+        for (std::size_t at = 0; at < units.size();) {
+            std::size_t n = std::min(kStringLineUnits, units.size() - at);
+            if (at + n < units.size() && units[at + n - 1] >= 0xD800 && units[at + n - 1] <= 0xDBFF)
+                ++n;
+            FOut += "\n";
+            Pad(indent);
+            FOut += QuoteUnits(std::u16string_view(units).substr(at, n));
+            at += n;
+            if (at < units.size())
+                FOut += " +";
         }
     }
 
@@ -705,8 +738,7 @@ private:
         case vaSingle: FOut += FloatText(v.Float, true) + "s"; break;
         case vaDate: FOut += FloatText(v.Float, false) + "d"; break;
         case vaCurrency: FOut += CurrencyText(v.Int) + "c"; break;
-        case vaString: case vaLString: case vaUTF8String: FOut += QuoteBytes(v.Text); break;
-        case vaWString: FOut += QuoteUnits(v.Wide); break;
+        case vaString: case vaLString: case vaUTF8String: case vaWString: FOut += QuoteUnits(StringUnits(v)); break;
         case vaIdent:
             CheckName(v.Text, false, "identifier");
             FOut += v.Text;

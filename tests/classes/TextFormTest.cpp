@@ -23,7 +23,15 @@ const char* const kEveryKind = R"(object Root: TRoot
   Date = 45000.25d
   Str = 'It''s'#13#10'next'
   Empty = ''
-  Long = '@LONG@'
+  Long =
+    '@LONG64@' +
+    '@LONG64@' +
+    '@LONG64@' +
+    '@LONG64@' +
+    'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx'
+  Split =
+    '@LONG63@'#55357#56832 +
+    'y'
   Wide = #12523#12500' 1'#55357#56832
   Ident = clWhite
   Yes = True
@@ -76,7 +84,9 @@ void CollectTypes(const TFormValue& v, std::set<int>& types)
 std::string EveryKind()
 {
     std::string text = kEveryKind;
-    text.replace(text.find("@LONG@"), 6, std::string(300, 'x'));
+    for (std::size_t at; (at = text.find("@LONG64@")) != std::string::npos;)
+        text.replace(at, 8, std::string(64, 'x'));
+    text.replace(text.find("@LONG63@"), 8, std::string(63, 'x'));
     return text;
 }
 
