@@ -82,13 +82,19 @@ std::vector<std::uint32_t> JpegDecoder::Palette() const
     return palette;
 }
 
+bool JpegDecoder::ReadScanline(JSAMPROW row)
+{
+    // Kept apart from ReadRow so that nothing that lives on after the jump
+    // shares a frame with setjmp.
+    JPEG_GUARD(FErrors);
+    return jpeg_read_scanlines(&FInfo, &row, 1) == 1;
+}
+
 void JpegDecoder::ReadRow(std::uint8_t* out)
 {
     // Indexes and RGB come out of libjpeg as they are wanted: straight into out.
     const bool direct = FInfo.out_color_space != JCS_CMYK;
-    JSAMPROW row = direct ? out : FRow.data();
-    JPEG_GUARD(FErrors);
-    if (jpeg_read_scanlines(&FInfo, &row, 1) != 1) {
+    if (!ReadScanline(direct ? out : FRow.data())) {
         // A memory source never suspends; should libjpeg still hand back no
         // row, it stays at index 0 or black rather than showing stale pixels.
         std::memset(out, 0, static_cast<std::size_t>(FInfo.output_width) * (Indexed() ? 1 : 3));

@@ -60,6 +60,7 @@ public:
 
 private:
     void ReadHeader(std::string_view bytes);
+    bool ReadScanline(JSAMPROW row);
     void CmykToRgb(std::uint8_t* rgb) const;
 
     jpeg_decompress_struct FInfo{};

@@ -278,6 +278,9 @@ TEST(JpegImage, AssignSizeAndClearing)
     source.SetTransparent(true);
     b.Assign(&source);
     EXPECT_FALSE(b.Empty());
+    TBitmap copied;
+    copied.Assign(&b);
+    EXPECT_EQ(copied.PixelFormat(), pf24bit);   // the display's 32 bits taken as 24
     std::vector<std::uint32_t> screen(16, 0x123456);
     TCanvas canvas(screen.data(), 4, 4);
     canvas.StretchDraw(Rect(0, 0, 4, 4), &b);
