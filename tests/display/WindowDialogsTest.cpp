@@ -94,8 +94,11 @@ protected:
     void SetUp() override
     {
         SKIP_WITHOUT_DISPLAY();
+        Lock = std::make_unique<TScreenLock>();
         unsetenv("RUPINAKO_TEST_AUTOANSWER");
     }
+    void TearDown() override { Lock.reset(); }
+    std::unique_ptr<TScreenLock> Lock;
     // Shows a box through run(), with the test looking at it and pressing key.
     TSeenBox WhileUp(guint key, const std::function<void()>& run, guint state = 0)
     {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -113,6 +114,7 @@ protected:
     void SetUp() override
     {
         SKIP_WITHOUT_DISPLAY();
+        Lock = std::make_unique<TScreenLock>();
         Display = SharedWindowDisplay();
         TWindowOptions options;
         options.Caption = Caption;
@@ -127,8 +129,11 @@ protected:
     }
     void TearDown() override
     {
-        if (Display)
+        if (Display) {
             Display->DestroyFormWindow(Id);
+            Display->AnswerDesktop();   // off the screen before the next test draws
+        }
+        Lock.reset();
     }
     std::vector<TInputEvent> Drain()
     {
@@ -148,6 +153,7 @@ protected:
         return picked;
     }
 
+    std::unique_ptr<TScreenLock> Lock;
     WindowDisplay* Display = nullptr;
     TWindowId Id = 0;
 };
@@ -309,6 +315,12 @@ TEST(WindowDisplayScaleTest, ClientAreaStaysExactAtDoubleScale)
     const char* name = std::getenv("DISPLAY");
     if (!name || !*name)
         GTEST_SKIP() << "DISPLAY is not set: run under scripts/with-xvfb.sh";
+    // The child re-runs this test from its start: it must not wait for the
+    // lock its parent holds, and tells so by the environment it inherits.
+    std::optional<TScreenLock> lock;
+    if (!std::getenv("RUPINAKO_TEST_SCREEN_LOCKED"))
+        lock.emplace();
+    setenv("RUPINAKO_TEST_SCREEN_LOCKED", "1", 1);
     // Re-executed rather than forked: a fork would share the X connection of
     // this process (and GTK's state once it has been initialised).
     GTEST_FLAG_SET(death_test_style, "threadsafe");
@@ -335,6 +347,7 @@ TEST(WindowDisplayScaleTest, ClientAreaStaysExactAtDoubleScale)
             std::exit(exact ? 0 : 5);
         },
         testing::ExitedWithCode(0), "");
+    unsetenv("RUPINAKO_TEST_SCREEN_LOCKED");
 }
 
 }  // namespace

@@ -2,8 +2,13 @@
 // Helpers for the tests that need a real X display (run them under
 // scripts/with-xvfb.sh). Only built with GTK.
 
+#include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <functional>
+#include <string>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <gtk/gtk.h>
 
@@ -25,6 +30,33 @@ inline WindowDisplay* SharedWindowDisplay()
             GTEST_SKIP() << "no X display (DISPLAY unset or not reachable): run the display tests "    \
                             "under scripts/with-xvfb.sh";                                             \
     } while (0)
+
+// Held by every test that puts a window or a box on the screen. Tests run
+// in parallel processes (ctest -j) would otherwise cover each other's
+// windows, and a screenshot would see the wrong pixels.
+class TScreenLock {
+public:
+    TScreenLock()
+    {
+        std::string name = "/tmp/rupinako-screen";
+        for (const char* c = std::getenv("DISPLAY"); c && *c; ++c)
+            name += (*c >= '0' && *c <= '9') ? *c : '_';
+        FFd = open((name + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (FFd >= 0)
+            while (flock(FFd, LOCK_EX) != 0 && errno == EINTR) {
+            }
+    }
+    ~TScreenLock()
+    {
+        if (FFd >= 0)
+            close(FFd);   // releases the lock
+    }
+    TScreenLock(const TScreenLock&) = delete;
+    TScreenLock& operator=(const TScreenLock&) = delete;
+
+private:
+    int FFd = -1;
+};
 
 // Runs GTK until the condition holds or the time is up; returns the condition.
 inline bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000)
