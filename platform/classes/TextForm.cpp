@@ -524,10 +524,11 @@ private:
             units *= 10;
         if (roundUp)
             ++units;
-        if (units > static_cast<unsigned __int128>(INT64_MAX))
+        // The negative range reaches one unit further than the positive one.
+        if (units > static_cast<unsigned __int128>(INT64_MAX) + (negative ? 1 : 0))
             Fail("currency in range expected");
-        std::int64_t r = static_cast<std::int64_t>(units);
-        return negative ? -r : r;
+        std::uint64_t magnitude = static_cast<std::uint64_t>(units);
+        return static_cast<std::int64_t>(negative ? 0 - magnitude : magnitude);
     }
 
     TFormValue ParseString()

@@ -20,6 +20,8 @@ const char* const kEveryKind = R"(object Root: TRoot
   Tiny = 1e-300
   Single = 0.1s
   Currency = -12.3456c
+  Lowest = -922337203685477.5808c
+  Highest = 922337203685477.5807c
   Date = 45000.25d
   Str = 'It''s'#13#10'next'
   Empty = ''
@@ -178,6 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
         TParseErrorCase{"object A: TA\n  D = {0A\nend", "line 3: hexadecimal digit expected in binary data"},
         TParseErrorCase{"object A: TA\n  D = {0A", "line 2: '}' expected at the end of binary data"},
         TParseErrorCase{"object A: TA\n  N = 99999999999999999999\nend", "line 2: integer 99999999999999999999 out of range"},
+        TParseErrorCase{"object A: TA\n  N = 922337203685477.5808c\nend",
+                        "line 2: currency in range expected, found number 922337203685477.5808c"},
         TParseErrorCase{"object A: TA\n  N = $\nend", "line 2: hexadecimal digit expected after $"},
         TParseErrorCase{"object A: TA\n  N = 12abc\nend", "line 2: invalid number 12a"},
         TParseErrorCase{"object A: TA\n  S = #1114112\nend", "line 2: character code out of range"},
