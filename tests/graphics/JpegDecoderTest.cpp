@@ -50,7 +50,7 @@ int ErrorCodeOf(const std::string& bytes)
 
 struct Case {
     const char* Name;
-    JpegSpec Spec;
+    JpegRecipe Recipe;
     ReferenceParams Reference;
 };
 
@@ -59,10 +59,10 @@ class JpegDecoderMatchesLibjpeg : public testing::TestWithParam<Case> {};
 TEST_P(JpegDecoderMatchesLibjpeg, PixelForPixel)
 {
     const Case& c = GetParam();
-    std::string bytes = MakeJpeg(c.Spec);
+    std::string bytes = MakeJpeg(c.Recipe);
     JpegDecoder header(bytes);
-    EXPECT_EQ(header.Width(), c.Spec.Width);
-    EXPECT_EQ(header.Height(), c.Spec.Height);
+    EXPECT_EQ(header.Width(), c.Recipe.Width);
+    EXPECT_EQ(header.Height(), c.Recipe.Height);
 
     std::vector<std::uint8_t> ours = DecodeAll(bytes);
     EXPECT_EQ(ours, ReferenceRgb(DecodeReference(bytes, c.Reference)));
@@ -85,17 +85,17 @@ ReferenceParams Grey236()
 
 INSTANTIATE_TEST_SUITE_P(
     Files, JpegDecoderMatchesLibjpeg,
-    testing::Values(Case{"Colour420", JpegSpec{}, Colour()},
-                    Case{"ColourProgressive", JpegSpec{.Width = 33, .Height = 17, .Progressive = true}, Colour()},
-                    Case{"Grey", JpegSpec{.Input = JCS_GRAYSCALE}, Grey236()},
-                    Case{"GreyProgressive", JpegSpec{.Input = JCS_GRAYSCALE, .Progressive = true}, Grey236()}),
+    testing::Values(Case{"Colour420", JpegRecipe{}, Colour()},
+                    Case{"ColourProgressive", JpegRecipe{.Width = 33, .Height = 17, .Progressive = true}, Colour()},
+                    Case{"Grey", JpegRecipe{.Input = JCS_GRAYSCALE}, Grey236()},
+                    Case{"GreyProgressive", JpegRecipe{.Input = JCS_GRAYSCALE, .Progressive = true}, Grey236()}),
     [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.Name); });
 
 TEST(JpegDecoder, GreyIsQuantisedTo236LevelsNotPassedThrough)
 {
     // A full ramp of 256 grey values cannot survive a 236-level colour map.
-    JpegSpec spec{.Width = 256, .Height = 8, .Input = JCS_GRAYSCALE, .Quality = 100};
-    std::vector<std::uint8_t> rgb = DecodeAll(MakeJpeg(spec));
+    JpegRecipe recipe{.Width = 256, .Height = 8, .Input = JCS_GRAYSCALE, .Quality = 100};
+    std::vector<std::uint8_t> rgb = DecodeAll(MakeJpeg(recipe));
     std::set<std::uint8_t> levels;
     for (std::size_t i = 0; i < rgb.size(); i += 3) {
         ASSERT_EQ(rgb[i], rgb[i + 1]);
@@ -103,7 +103,7 @@ TEST(JpegDecoder, GreyIsQuantisedTo236LevelsNotPassedThrough)
         levels.insert(rgb[i]);
     }
     EXPECT_LE(levels.size(), 236u);
-    EXPECT_NE(rgb, ReferenceRgb(DecodeReference(MakeJpeg(spec), {.Out = JCS_GRAYSCALE})));
+    EXPECT_NE(rgb, ReferenceRgb(DecodeReference(MakeJpeg(recipe), {.Out = JCS_GRAYSCALE})));
 }
 
 TEST(JpegDecoder, CmykAndYcckBecomeRgb)
@@ -130,8 +130,8 @@ TEST(JpegDecoder, CmykAndYcckBecomeRgb)
 
 TEST(JpegDecoder, TruncatedFileDecodesWhatItHasWithoutRaising)
 {
-    JpegSpec spec{.Width = 64, .Height = 64, .Quality = 90};
-    std::string whole = MakeJpeg(spec);
+    JpegRecipe recipe{.Width = 64, .Height = 64, .Quality = 90};
+    std::string whole = MakeJpeg(recipe);
     std::vector<std::uint8_t> full = DecodeAll(whole);
     std::string cut = whole.substr(0, whole.size() / 2);
     std::vector<std::uint8_t> part;

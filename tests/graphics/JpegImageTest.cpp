@@ -49,7 +49,7 @@ int JpegCodeOf(const std::function<void()>& action)
 TEST(JpegImage, LoadsLibjpegsPixelsColourAsTrueColourGreyThroughItsPalette)
 {
     struct Case {
-        JpegSpec Spec;
+        JpegRecipe Recipe;
         ReferenceParams Reference;
         TPixelFormat Format;
     };
@@ -58,12 +58,12 @@ TEST(JpegImage, LoadsLibjpegsPixelsColourAsTrueColourGreyThroughItsPalette)
                           Case{{.Width = 45, .Height = 30, .Progressive = true}, {}, pf24bit},
                           Case{{.Width = 45, .Height = 30, .Input = JCS_GRAYSCALE}, grey, pf8bit}}) {
         TempDir dir;
-        std::string bytes = MakeJpeg(c.Spec);
+        std::string bytes = MakeJpeg(c.Recipe);
         std::string path = dir.WriteFile("picture.jpg", bytes);
         TJPEGImage image;
         image.LoadFromFile(path);
-        EXPECT_EQ(image.Width(), c.Spec.Width);
-        EXPECT_EQ(image.Height(), c.Spec.Height);
+        EXPECT_EQ(image.Width(), c.Recipe.Width);
+        EXPECT_EQ(image.Height(), c.Recipe.Height);
         TBitmap bitmap;
         bitmap.Assign(&image);
         EXPECT_EQ(bitmap.PixelFormat(), c.Format);

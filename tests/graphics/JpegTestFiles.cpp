@@ -37,7 +37,7 @@ std::uint8_t PatternSample(int x, int y, int c)
     }
 }
 
-std::string MakeJpeg(const JpegSpec& spec)
+std::string MakeJpeg(const JpegRecipe& recipe)
 {
     jpeg_compress_struct cinfo{};
     jpeg_error_mgr err;
@@ -47,24 +47,24 @@ std::string MakeJpeg(const JpegSpec& spec)
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
     jpeg_mem_dest(&cinfo, &buffer, &size);
-    int components = spec.Input == JCS_GRAYSCALE ? 1 : spec.Input == JCS_CMYK ? 4 : 3;
-    cinfo.image_width = static_cast<JDIMENSION>(spec.Width);
-    cinfo.image_height = static_cast<JDIMENSION>(spec.Height);
+    int components = recipe.Input == JCS_GRAYSCALE ? 1 : recipe.Input == JCS_CMYK ? 4 : 3;
+    cinfo.image_width = static_cast<JDIMENSION>(recipe.Width);
+    cinfo.image_height = static_cast<JDIMENSION>(recipe.Height);
     cinfo.input_components = components;
-    cinfo.in_color_space = spec.Input;
+    cinfo.in_color_space = recipe.Input;
     jpeg_set_defaults(&cinfo);
-    if (spec.Stored != JCS_UNKNOWN)
-        jpeg_set_colorspace(&cinfo, spec.Stored);
-    if (!spec.AdobeMarker)
+    if (recipe.Stored != JCS_UNKNOWN)
+        jpeg_set_colorspace(&cinfo, recipe.Stored);
+    if (!recipe.AdobeMarker)
         cinfo.write_Adobe_marker = FALSE;
-    jpeg_set_quality(&cinfo, spec.Quality, TRUE);
-    if (spec.Progressive)
+    jpeg_set_quality(&cinfo, recipe.Quality, TRUE);
+    if (recipe.Progressive)
         jpeg_simple_progression(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);
-    std::vector<JSAMPLE> row(static_cast<std::size_t>(spec.Width * components));
+    std::vector<JSAMPLE> row(static_cast<std::size_t>(recipe.Width * components));
     while (cinfo.next_scanline < cinfo.image_height) {
         int y = static_cast<int>(cinfo.next_scanline);
-        for (int x = 0; x < spec.Width; ++x)
+        for (int x = 0; x < recipe.Width; ++x)
             for (int c = 0; c < components; ++c)
                 row[static_cast<std::size_t>(x * components + c)] =
                     components == 1 ? PatternSample(x, y, 0) : PatternSample(x, y, c);

@@ -14,7 +14,7 @@
 #include <cstdio>
 #include <jpeglib.h>
 
-struct JpegSpec {
+struct JpegRecipe {
     int Width = 40;
     int Height = 24;
     J_COLOR_SPACE Input = JCS_RGB;        // JCS_RGB, JCS_GRAYSCALE or JCS_CMYK
@@ -26,7 +26,7 @@ struct JpegSpec {
 
 // The pattern's value of component c (of components) at (x, y).
 std::uint8_t PatternSample(int x, int y, int c);
-std::string MakeJpeg(const JpegSpec& spec);
+std::string MakeJpeg(const JpegRecipe& recipe);
 
 struct ReferenceImage {
     int Width = 0;
