@@ -132,7 +132,7 @@ private:
 
     TFormBorderStyle FBorderStyle = bsSizeable;
     TFormStyle FFormStyle = fsNormal;
-    TPosition FPosition = poDefaultPosOnly;
+    TPosition FPosition = poDesigned;
     std::unique_ptr<TControlScrollBar> FHorzScrollBar;
     std::unique_ptr<TControlScrollBar> FVertScrollBar;
     bool FOldCreateOrder = false;

@@ -23,7 +23,7 @@ const TClassInfo& TForm::StaticClassInfo()
                   [](F& f, std::int64_t v) { f.SetFormStyle(static_cast<TFormStyle>(v)); }, fsNormal)
             .Bool("OldCreateOrder", &F::OldCreateOrder, [](F& f, std::int64_t v) { f.SetOldCreateOrder(v != 0); })
             .Enum("Position", PositionIdents(), &F::Position,
-                  [](F& f, std::int64_t v) { f.SetPosition(static_cast<TPosition>(v)); }, poDefaultPosOnly)
+                  [](F& f, std::int64_t v) { f.SetPosition(static_cast<TPosition>(v)); }, poDesigned)
             .Event<TNotifyEvent>("OnActivate", &F::OnActivate)
             .Event<TNotifyEvent>("OnDeactivate", &F::OnDeactivate)
             .Int("PixelsPerInch", &F::PixelsPerInch, [](F& f, std::int64_t v) { f.SetPixelsPerInch(static_cast<int>(v)); })
