@@ -65,7 +65,7 @@ void TTimer::SetInterval(unsigned value)
 
 void TTimer::Restart()
 {
-    FDue = Application->Now() + FInterval;
+    FDue = (Application ? Application->Now() : 0) + FInterval;
 }
 
 void TTimer::Timer()
