@@ -10,6 +10,8 @@
 
 #include "tests/display/WindowTestSupport.h"
 
+#include "tests/display/ScreenStack.h"
+
 namespace {
 
 constexpr int Size = 600;
@@ -160,11 +162,24 @@ protected:
 
 TEST_F(WindowDisplayTest, PresentedBufferIsOnTheScreenPixelForPixel)
 {
+    GdkWindow* client = ClientWindow(*Display, Id);
     for (std::uint32_t seed : {0u, 0x5A5A5Au}) {   // a second frame must replace the first
         std::vector<std::uint32_t> pixels = Pattern(seed);
-        Display->Present(Id, pixels.data(), Size, Size);
+        long differences = 0;
         std::string first;
-        EXPECT_EQ(CountScreenDifferences(*Display, Id, pixels, first), 0) << "first difference: " << first;
+        // The screen is read right after Present returns. Only when another
+        // client's window lies over ours is that no proof: then ours is
+        // raised and the frame presented again.
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            Display->Present(Id, pixels.data(), Size, Size);
+            differences = CountScreenDifferences(*Display, Id, pixels, first);
+            if (differences == 0 || !CoveredByAnotherWindow(client))
+                break;
+            gdk_window_raise(gtk_widget_get_window(static_cast<GtkWidget*>(Display->NativeToplevel(Id))));
+            gdk_display_sync(gdk_window_get_display(client));
+            g_usleep(20 * 1000);
+        }
+        EXPECT_EQ(differences, 0) << "first difference: " << first;
     }
 }
 
