@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -14,7 +15,9 @@
 #include "platform/classes/TypeInfo.h"
 #include "platform/graphics/JpegDecoder.h"
 #include "platform/graphics/JpegEncoder.h"
+#include "platform/graphics/StretchMap.h"
 #include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TCanvas.h"
 #include "platform/os/SafeFile.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/Format.h"
@@ -22,7 +25,9 @@
 
 struct TJPEGImage::TImageData {
     std::string Stream;   // the JPEG file's bytes; empty for pixels assigned from a bitmap
-    TBitmap Pixels;
+    int Width = 0;
+    int Height = 0;
+    int BitsPerPixel = 24;   // of the full pixels: 8 for greyscale files
 };
 
 namespace {
@@ -88,6 +93,38 @@ void Decode(const std::string& stream, TBitmap& pixels)
     }
 }
 
+// The picture stretched to width × height, pixel for pixel as a canvas
+// stretches it: in the same format and palette, each target pixel the
+// source pixel the stretch rule picks. Only for formats of whole bytes.
+std::shared_ptr<TBitmap> Fit(const TBitmap& full, int width, int height)
+{
+    auto fitted = std::make_shared<TBitmap>();
+    fitted->SetPixelFormat(full.PixelFormat());
+    if (!full.Palette().empty())
+        fitted->SetPalette(full.Palette());
+    fitted->SetSize(width, height);
+    const std::size_t bytes = static_cast<std::size_t>(full.BitsPerPixel() / 8);
+    std::vector<std::size_t> columns(static_cast<std::size_t>(width));
+    for (int x = 0; x < width; ++x)
+        columns[static_cast<std::size_t>(x)] = static_cast<std::size_t>(StretchSourceIndex(x, width, full.Width())) * bytes;
+    for (int y = 0; y < height; ++y) {
+        const auto* in = static_cast<const std::uint8_t*>(full.ScanLine(StretchSourceIndex(y, height, full.Height())));
+        auto* out = static_cast<std::uint8_t*>(fitted->ScanLine(y));
+        for (std::size_t column : columns) {
+            std::memcpy(out, in + column, bytes);
+            out += bytes;
+        }
+    }
+    return fitted;
+}
+
+// Stretches all of pixels into rect with the canvas's copy mode, as an
+// opaque bitmap draws itself.
+void DrawPixels(TCanvas* canvas, const TRect& rect, const TBitmap& pixels)
+{
+    canvas->StretchSurface(rect, pixels.Surface(), {0, 0, pixels.Width(), pixels.Height()}, canvas->CopyMode());
+}
+
 }   // namespace
 
 const TClassInfo& TJPEGImage::StaticClassInfo()
@@ -99,9 +136,9 @@ const TClassInfo& TJPEGImage::StaticClassInfo()
 TJPEGImage::TJPEGImage() = default;
 TJPEGImage::~TJPEGImage() = default;
 
-int TJPEGImage::Width() const { return FImage ? FImage->Pixels.Width() : 0; }
-int TJPEGImage::Height() const { return FImage ? FImage->Pixels.Height() : 0; }
-bool TJPEGImage::Empty() const { return !FImage || FImage->Pixels.Empty(); }
+int TJPEGImage::Width() const { return FImage ? FImage->Width : 0; }
+int TJPEGImage::Height() const { return FImage ? FImage->Height : 0; }
+bool TJPEGImage::Empty() const { return !FImage || FImage->Width == 0 || FImage->Height == 0; }
 
 void TJPEGImage::SetWidth(int value)
 {
@@ -120,18 +157,60 @@ void TJPEGImage::SetCompressionQuality(int value)
     FCompressionQuality = std::clamp(value, 1, 100);
 }
 
+std::shared_ptr<TBitmap> TJPEGImage::FullPixels() const
+{
+    if (FPixels)
+        return FPixels;
+    // Released: decode again. The stream decoded once at load, and libjpeg
+    // decodes the same bytes to the same pixels.
+    auto pixels = std::make_shared<TBitmap>();
+    Decode(FImage->Stream, *pixels);
+    return pixels;
+}
+
+// A fitted copy is worth making only when it takes less memory than the full
+// pixels it lets the image release; a picture without a stream could not get
+// them back. (Sides are bounded first, which also keeps the products below in
+// range.)
+bool TJPEGImage::WantsFittedCopy(std::int64_t width, std::int64_t height) const
+{
+    if (FTransparent || FImage->Stream.empty() || width > JpegDecoder::MaxSide || height > JpegDecoder::MaxSide)
+        return false;
+    return PaddedRowBytes(width, FImage->BitsPerPixel) * height <
+           PaddedRowBytes(FImage->Width, FImage->BitsPerPixel) * FImage->Height;
+}
+
 void TJPEGImage::Draw(TCanvas* canvas, const TRect& rect)
 {
-    if (!Empty())
-        FImage->Pixels.Draw(canvas, rect);
+    if (!canvas || Empty())
+        return;
+    const std::int64_t width = std::llabs(std::int64_t{rect.Right} - rect.Left);
+    const std::int64_t height = std::llabs(std::int64_t{rect.Bottom} - rect.Top);
+    if (width == 0 || height == 0)
+        return;   // nothing to draw, and no reason to decode
+    if (!WantsFittedCopy(width, height)) {
+        DrawPixels(canvas, rect, *FullPixels());
+        return;
+    }
+    if (!FFitted || FFitted->Width() != width || FFitted->Height() != height) {
+        FFitted = Fit(*FullPixels(), static_cast<int>(width), static_cast<int>(height));
+        FPixels.reset();
+    }
+    DrawPixels(canvas, rect, *FFitted);
 }
 
 void TJPEGImage::LoadStream(std::string&& stream)
 {
     auto image = std::make_shared<TImageData>();
     image->Stream = std::move(stream);
-    Decode(image->Stream, image->Pixels);
+    auto pixels = std::make_shared<TBitmap>();
+    Decode(image->Stream, *pixels);
+    image->Width = pixels->Width();
+    image->Height = pixels->Height();
+    image->BitsPerPixel = pixels->BitsPerPixel();
     FImage = std::move(image);
+    FPixels = std::move(pixels);
+    FFitted.reset();
     Changed(this);
 }
 
@@ -155,7 +234,8 @@ std::string TJPEGImage::Encode() const
         // libjpeg's own verdict on an image without pixels.
         RaiseJpegError(JERR_EMPTY_IMAGE);
     }
-    const TBitmap& pixels = FImage->Pixels;
+    const std::shared_ptr<TBitmap> held = FullPixels();
+    const TBitmap& pixels = *held;
     const TPixelSurface surface = pixels.Surface();
     std::vector<std::uint8_t> rgb(static_cast<std::size_t>(pixels.Width()) * 3);
     JpegEncoder encoder;
@@ -204,21 +284,30 @@ void TJPEGImage::Assign(TPersistent* source)
         return;
     if (!source) {
         FImage.reset();
+        FPixels.reset();
+        FFitted.reset();
         Changed(this);
         return;
     }
     if (auto* jpeg = dynamic_cast<TJPEGImage*>(source)) {
         FImage = jpeg->FImage;
+        FPixels = jpeg->FPixels;
+        FFitted = jpeg->FFitted;
         FCompressionQuality = jpeg->FCompressionQuality;
         Changed(this);
         return;
     }
     if (auto* bitmap = dynamic_cast<TBitmap*>(source)) {
+        auto pixels = std::make_shared<TBitmap>();
+        pixels->Assign(bitmap);
+        pixels->SetPixelFormat(pf24bit);
+        pixels->SetTransparent(false);
         auto image = std::make_shared<TImageData>();
-        image->Pixels.Assign(bitmap);
-        image->Pixels.SetPixelFormat(pf24bit);
-        image->Pixels.SetTransparent(false);
+        image->Width = pixels->Width();
+        image->Height = pixels->Height();
         FImage = std::move(image);
+        FPixels = std::move(pixels);
+        FFitted.reset();
         Changed(this);
         return;
     }
@@ -228,7 +317,7 @@ void TJPEGImage::Assign(TPersistent* source)
 void TJPEGImage::AssignTo(TPersistent* dest)
 {
     if (auto* bitmap = dynamic_cast<TBitmap*>(dest)) {
-        bitmap->Assign(FImage ? &FImage->Pixels : nullptr);
+        bitmap->Assign(Empty() ? nullptr : FullPixels().get());
         return;
     }
     TGraphic::AssignTo(dest);
