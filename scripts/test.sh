@@ -14,7 +14,7 @@ jobs=$(nproc)
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 "$top/scripts/build.sh" "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DRUPINAKO_SANITIZE=ON
-(cd "$top/build-asan" && ctest --output-on-failure -j "$jobs")
+(cd "$top/build-asan" && "$top/scripts/with-xvfb.sh" ctest --output-on-failure -j "$jobs")
 
 if [ -d "$top/fuzz" ]; then
   CC=clang CXX=clang++ "$top/scripts/build.sh" "$top/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
