@@ -1,5 +1,6 @@
 #include "components/search/TSearchDir.h"
 
+#include "components/search/BusyScope.h"
 #include "components/search/SearchPaths.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/os/FileAttributes.h"
@@ -34,22 +35,6 @@ void TSearchDir::DoFind(const std::string& name, const TSearchFileData& data, bo
     const TSearchDirEvent handler = OnFind;
     const TSearchFileData copy = data;
     handler(this, name, copy, ignoreSubDir, cont);
-}
-
-namespace {
-
-// Clears a busy flag on every way out of a search.
-class BusyScope {
-public:
-    explicit BusyScope(bool& flag) : FFlag(flag) { FFlag = true; }
-    ~BusyScope() { FFlag = false; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    bool& FFlag;
-};
-
 }
 
 bool TSearchDir::Search()

@@ -1,5 +1,6 @@
 #include "components/search/TSearchFile.h"
 
+#include "components/search/BusyScope.h"
 #include "components/search/SearchPaths.h"
 #include "platform/classes/TypeInfo.h"
 #include "platform/os/ScopedFind.h"
@@ -54,21 +55,6 @@ void TSearchFile::SearchDirOnFind(TObject*, std::string name, const TSearchFileD
     DoFindDir(name, data, skip, ignoreSubDir);
     if (!skip)
         FDirList.Add(name);
-}
-
-namespace {
-
-class BusyScope {
-public:
-    explicit BusyScope(bool& flag) : FFlag(flag) { FFlag = true; }
-    ~BusyScope() { FFlag = false; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    bool& FFlag;
-};
-
 }
 
 bool TSearchFile::Search()
