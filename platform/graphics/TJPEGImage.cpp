@@ -1,10 +1,5 @@
 #include "platform/graphics/TJPEGImage.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +13,7 @@
 #include "platform/graphics/StretchMap.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
+#include "platform/os/ReadWholeFile.h"
 #include "platform/os/SafeFile.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/Format.h"
@@ -31,45 +27,6 @@ struct TJPEGImage::TImageData {
 };
 
 namespace {
-
-// The whole file in one buffer, read in as few calls as the system allows.
-// Raises EFOpenError for anything that is not a readable regular file.
-std::string ReadStreamFile(const std::string& fileName, std::size_t limit)
-{
-    auto fail = [&]() -> std::string { throw EFOpenError(Format(SFOpenError, {fileName})); };
-    int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return fail();
-    struct Closer {
-        int Fd;
-        ~Closer() { ::close(Fd); }
-    } closer{fd};
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
-        return fail();
-    if (static_cast<std::uint64_t>(info.st_size) > limit)
-        RaiseJpegError(JERR_IMAGE_TOO_BIG);
-    // One spare byte shows whether the file grew since fstat.
-    std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
-    std::size_t filled = 0;
-    for (;;) {
-        if (filled == bytes.size()) {
-            if (bytes.size() > limit)
-                RaiseJpegError(JERR_IMAGE_TOO_BIG);
-            bytes.resize(std::min(bytes.size() * 2, limit + 1));
-        }
-        ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return fail();
-        if (n == 0)
-            break;
-        filled += static_cast<std::size_t>(n);
-    }
-    bytes.resize(filled);
-    return bytes;
-}
 
 // Decodes a JPEG stream into pixels: 8-bit with the grey palette for
 // greyscale files, 24-bit blue-green-red for everything else.
@@ -218,7 +175,10 @@ void TJPEGImage::LoadFromFile(const std::string& fileName)
 {
     // Read here rather than through TGraphic, so that the only copy of the
     // file's bytes is the stream the image keeps.
-    LoadStream(ReadStreamFile(fileName, MaxStreamBytes));
+    std::string stream;
+    if (!ReadWholeFile(fileName, MaxStreamBytes, stream))
+        RaiseJpegError(JERR_IMAGE_TOO_BIG);
+    LoadStream(std::move(stream));
 }
 
 void TJPEGImage::LoadFromBytes(std::string_view bytes)
