@@ -6,36 +6,13 @@
 #include <optional>
 #include <string>
 
+#include "tests/support/ScopedEnv.h"
+
 namespace {
-
-// Sets or clears an environment variable for one scope, then restores it.
-class EnvValue {
-public:
-    EnvValue(const char* name, const char* value) : FName(name)
-    {
-        if (const char* old = std::getenv(name))
-            FOld = old;
-        if (value)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
-    }
-    ~EnvValue()
-    {
-        if (FOld)
-            setenv(FName, FOld->c_str(), 1);
-        else
-            unsetenv(FName);
-    }
-
-private:
-    const char* FName;
-    std::optional<std::string> FOld;
-};
 
 TEST(DisplayFactoryTest, HeadlessWhenAsked)
 {
-    EnvValue headless("RUPINAKO_HEADLESS", "1");
+    ScopedEnv headless("RUPINAKO_HEADLESS", "1");
     auto display = CreateDisplayBackEnd();
     ASSERT_NE(display, nullptr);
     EXPECT_TRUE(display->IsHeadless());
@@ -43,9 +20,9 @@ TEST(DisplayFactoryTest, HeadlessWhenAsked)
 
 TEST(DisplayFactoryTest, HeadlessWithoutADisplay)
 {
-    EnvValue headless("RUPINAKO_HEADLESS", nullptr);
-    EnvValue x("DISPLAY", nullptr);
-    EnvValue wayland("WAYLAND_DISPLAY", nullptr);
+    ScopedEnv headless("RUPINAKO_HEADLESS", nullptr);
+    ScopedEnv x("DISPLAY", nullptr);
+    ScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
     auto display = CreateDisplayBackEnd();
     ASSERT_NE(display, nullptr);
     EXPECT_TRUE(display->IsHeadless());
@@ -73,7 +50,7 @@ TEST(DisplayFactoryTest, WindowWhenADisplayIsThere)
 {
     if (!std::getenv("DISPLAY") || !*std::getenv("DISPLAY"))
         GTEST_SKIP() << "DISPLAY is not set: run under scripts/with-xvfb.sh for the window back end";
-    EnvValue headless("RUPINAKO_HEADLESS", "0");
+    ScopedEnv headless("RUPINAKO_HEADLESS", "0");
     auto display = CreateDisplayBackEnd();
     ASSERT_NE(display, nullptr);
     EXPECT_FALSE(display->IsHeadless());

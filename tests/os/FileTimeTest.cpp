@@ -6,47 +6,25 @@
 #include <ctime>
 #include <string>
 
+#include "tests/support/ScopedEnv.h"
+
 namespace {
 
 constexpr std::uint64_t Second = 10000000ULL;
 // 1970-01-01 as a file time.
 constexpr std::uint64_t UnixEpoch = 11644473600ULL * Second;
 
-// Sets TZ for one test and restores it.
-class TimeZoneScope {
-public:
-    explicit TimeZoneScope(const char* tz)
-    {
-        if (const char* old = std::getenv("TZ"))
-            FSaved = old, FHadOne = true;
-        setenv("TZ", tz, 1);
-        tzset();
-    }
-    ~TimeZoneScope()
-    {
-        if (FHadOne)
-            setenv("TZ", FSaved.c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    std::string FSaved;
-    bool FHadOne = false;
-};
-
 TEST(FileTimeTest, LocalFileTimeAddsTheCurrentOffset)
 {
     const FILETIME utc = UInt64ToFileTime(UnixEpoch + 1000000000ULL * Second);
     FILETIME local {};
     {
-        TimeZoneScope tz("JST-9");
+        ScopedTimeZone tz("JST-9");
         ASSERT_TRUE(FileTimeToLocalFileTime(&utc, &local));
         EXPECT_EQ(FileTimeToUInt64(local) - FileTimeToUInt64(utc), 9 * 3600 * Second);
     }
     {
-        TimeZoneScope tz("EST5");
+        ScopedTimeZone tz("EST5");
         ASSERT_TRUE(FileTimeToLocalFileTime(&utc, &local));
         EXPECT_EQ(FileTimeToUInt64(utc) - FileTimeToUInt64(local), 5 * 3600 * Second);
         // Too early to move back five hours.

@@ -9,33 +9,10 @@
 #include <sys/stat.h>
 #include <thread>
 
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
 
 namespace {
-
-class EnvValue {
-public:
-    EnvValue(const char* name, const std::optional<std::string>& value) : FName(name)
-    {
-        if (const char* old = std::getenv(name))
-            FOld = old;
-        if (value)
-            setenv(name, value->c_str(), 1);
-        else
-            unsetenv(name);
-    }
-    ~EnvValue()
-    {
-        if (FOld)
-            setenv(FName, FOld->c_str(), 1);
-        else
-            unsetenv(FName);
-    }
-
-private:
-    const char* FName;
-    std::optional<std::string> FOld;
-};
 
 // An opener that records its arguments, one per line, and the folder it ran in.
 std::string WriteRecorder(const TempDir& dir)
@@ -54,8 +31,8 @@ TEST(ShellExecuteTest, OpenerReceivesExactlyTheTargetAndHasRunOnReturn)
 {
     TempDir dir;
     std::string record = dir / "record.txt";
-    EnvValue opener("RUPINAKO_OPENER", WriteRecorder(dir));
-    EnvValue recordPath("RECORD", record);
+    ScopedEnv opener("RUPINAKO_OPENER", WriteRecorder(dir));
+    ScopedEnv recordPath("RECORD", record);
 
     struct Case {
         const char* Verb;
@@ -85,8 +62,8 @@ TEST(ShellExecuteTest, OtherVerbsAndEmptyTargetsDoNothing)
 {
     TempDir dir;
     std::string record = dir / "record.txt";
-    EnvValue opener("RUPINAKO_OPENER", WriteRecorder(dir));
-    EnvValue recordPath("RECORD", record);
+    ScopedEnv opener("RUPINAKO_OPENER", WriteRecorder(dir));
+    ScopedEnv recordPath("RECORD", record);
     for (const char* verb : {"EXPLORE", "print", "edit", "OPENX", "OPE"})
         EXPECT_LE(ShellExecuteA(std::uintptr_t(0), verb, dir.Str(), "", "", SW_SHOW), 32) << verb;
     EXPECT_LE(ShellExecuteA(std::uintptr_t(0), "OPEN", "", "", "", SW_SHOW), 32);
@@ -97,15 +74,15 @@ TEST(ShellExecuteTest, FailuresAreReportedNotThrown)
 {
     TempDir dir;
     {
-        EnvValue opener("RUPINAKO_OPENER", dir / "no-such-opener");
+        ScopedEnv opener("RUPINAKO_OPENER", dir / "no-such-opener");
         EXPECT_EQ(ShellExecuteA(std::uintptr_t(0), "OPEN", "/", "", "", SW_SHOW), SE_ERR_FNF);
     }
     {
-        EnvValue opener("RUPINAKO_OPENER", std::string("false"));
+        ScopedEnv opener("RUPINAKO_OPENER", std::string("false"));
         EXPECT_LE(ShellExecuteA(std::uintptr_t(0), "OPEN", "/", "", "", SW_SHOW), 32);
     }
     // No opener: a path that does not exist is not handed to the desktop.
-    EnvValue opener("RUPINAKO_OPENER", std::nullopt);
+    ScopedEnv opener("RUPINAKO_OPENER", std::nullopt);
     EXPECT_EQ(ShellExecuteA(std::uintptr_t(0), "OPEN", dir / "missing", "", "", SW_SHOW), SE_ERR_FNF);
 }
 

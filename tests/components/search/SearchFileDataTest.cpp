@@ -11,34 +11,12 @@
 
 #include "platform/os/FindFile.h"
 #include "platform/rtl/DateTimeText.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
 constexpr std::uint64_t Second = 10000000ULL;
-
-class UtcScope {
-public:
-    UtcScope()
-    {
-        if (const char* old = std::getenv("TZ"))
-            FSaved = old, FHadOne = true;
-        setenv("TZ", "UTC0", 1);
-        tzset();
-    }
-    ~UtcScope()
-    {
-        if (FHadOne)
-            setenv("TZ", FSaved.c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    std::string FSaved;
-    bool FHadOne = false;
-};
 
 FILETIME At(int y, int mo, int d, int h, int mi, int s, std::uint64_t extraTicks = 0)
 {
@@ -109,7 +87,7 @@ TEST(SearchFileDataTest, NamesSizesAndFlags)
 
 TEST(SearchFileDataTest, TimesAreLocalEvenSecondsAndInvalidOnesKeepTheirField)
 {
-    UtcScope utc;
+    ScopedTimeZone utc("UTC0");
     WIN32_FIND_DATAA e = MakeEntry("t", 0x20);
     e.ftCreationTime = FILETIME {0, 0};
     e.ftLastWriteTime = At(2024, 5, 17, 8, 30, 45, 1234567);
@@ -149,7 +127,7 @@ TEST(SearchFileDataTest, LocalTimeUsesTheCurrentOffset)
 
 TEST(SearchFileDataTest, FillFromARealEntry)
 {
-    UtcScope utc;
+    ScopedTimeZone utc("UTC0");
     TempDir tmp;
     const std::string f = tmp.WriteFile("Real.txt", "hello");
     const struct timespec times[2] = {{1000000001, 0}, {1000000001, 0}};   // 2001-09-09 01:46:41
