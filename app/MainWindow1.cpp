@@ -89,6 +89,11 @@ TMainForm1::TMainForm1(TComponent* owner) : TForm(owner)
 
 TMainForm1::~TMainForm1() = default;
 
+void TMainForm1::SetProgress(TTerminalProgress* progress)
+{
+    FProgress = progress ? progress : &FNoProgress;
+}
+
 void TMainForm1::FormActivate(TObject* Sender)
 {
     if (ParamCount() == 0) {
@@ -103,15 +108,13 @@ void TMainForm1::FormActivate(TObject* Sender)
     for (int i = 1; i <= ParamCount(); ++i)
         SearchDirectory(DirectoryArgument(ParamStr(i)));
 
-    if (FProgress)
-        FProgress->Clear();
     if (FoundCount < 1) {
+        FProgress->Clear();
         MessageBeep(0);
         ShowMessage(NoPictures);
     } else {
         Button1Click(Sender);
-        if (FProgress)
-            FProgress->Clear();
+        FProgress->Clear();
         MessageBeep(0);
         ShowMessage(SheetsWritten(Image0->Tag()));
         ShellExecuteA(Handle(), "OPEN", OutputFolder(SearchFile1->Directory()), "", "", SW_SHOW);
@@ -130,8 +133,7 @@ void TMainForm1::SearchDirectory(const std::string& path)
     if (!find.First(path, data) || !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return;
     SearchFile1->SetDirectory(path);
-    if (FProgress)
-        FProgress->SetFolder(path);
+    FProgress->SetFolder(path);
     for (const char* pattern : PicturePatterns) {
         SearchFile1->SetSearchName(pattern);
         SearchFile1->Search();
@@ -158,8 +160,7 @@ void TMainForm1::SearchFile1Find(TObject* Sender, std::string Name, const TSearc
         MessageBeep(0);
         SetCaption(SheetCaption(Image0->Tag()));
     }
-    if (FProgress)
-        FProgress->PicturePlaced();
+    FProgress->PicturePlaced();
 }
 
 void TMainForm1::Button1Click(TObject*)
@@ -175,6 +176,5 @@ void TMainForm1::Button1Click(TObject*)
     jpeg->SaveToFile(SheetFileName(SearchFile1->Directory(), Image0->Tag()));
     jpeg.reset();
     bitmap.reset();
-    if (FProgress)
-        FProgress->SheetWritten();
+    FProgress->SheetWritten();
 }

@@ -22,12 +22,12 @@
 #include <array>
 #include <string>
 
+#include "app/TTerminalProgress.h"
 #include "platform/controls/TForm.h"
 
 class TButton;
 class TImage;
 class TSearchFile;
-class TTerminalProgress;
 struct TSearchFileData;
 
 class TMainForm1 : public TForm {
@@ -87,13 +87,15 @@ public:
     void SearchFile1Find(TObject* Sender, std::string Name, const TSearchFileData& Data, bool& Continue);
     void Button1Click(TObject* Sender);
 
-    // The one-line progress display of a headless run in a terminal; may be null.
-    void SetProgress(TTerminalProgress* progress) { FProgress = progress; }
+    // The one-line progress display of a headless run in a terminal; null
+    // (the default) shows none. The form does not own it.
+    void SetProgress(TTerminalProgress* progress);
 
 private:
     void SearchDirectory(const std::string& path);
 
-    TTerminalProgress* FProgress = nullptr;
+    TTerminalProgress FNoProgress{false};
+    TTerminalProgress* FProgress = &FNoProgress;
 };
 
 extern TMainForm1* MainForm1;
