@@ -37,43 +37,6 @@ std::vector<std::uint32_t> Pattern(std::uint32_t seed)
     return pixels;
 }
 
-GdkWindow* ClientWindow(WindowDisplay& display, TWindowId id)
-{
-    return gtk_widget_get_window(static_cast<GtkWidget*>(display.NativeClientArea(id)));
-}
-
-// Reads the screen's pixels under the client area straight from the X server
-// and counts those that differ from the buffer.
-long CountScreenDifferences(WindowDisplay& display, TWindowId id, const std::vector<std::uint32_t>& expected,
-                            std::string& firstDifference)
-{
-    GdkWindow* client = ClientWindow(display, id);
-    int x = 0, y = 0;
-    gdk_window_get_origin(client, &x, &y);
-    GdkPixbuf* shot = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), x, y, Size, Size);
-    if (!shot) {
-        firstDifference = "no screenshot";
-        return -1;
-    }
-    int channels = gdk_pixbuf_get_n_channels(shot);
-    int stride = gdk_pixbuf_get_rowstride(shot);
-    const guchar* data = gdk_pixbuf_read_pixels(shot);
-    long differences = 0;
-    for (int row = 0; row < Size; ++row)
-        for (int col = 0; col < Size; ++col) {
-            const guchar* p = data + size_t(row) * stride + size_t(col) * channels;
-            std::uint32_t got = (std::uint32_t(p[0]) << 16) | (std::uint32_t(p[1]) << 8) | p[2];
-            std::uint32_t want = expected[size_t(row) * Size + col];
-            if (got != want && differences++ == 0) {
-                char text[96];
-                std::snprintf(text, sizeof text, "(%d,%d) is %06X, not %06X", col, row, unsigned(got), unsigned(want));
-                firstDifference = text;
-            }
-        }
-    g_object_unref(shot);
-    return differences;
-}
-
 std::string Utf8Property(GdkWindow* window, const char* name)
 {
     GdkAtom type = GDK_NONE;
@@ -172,7 +135,7 @@ TEST_F(WindowDisplayTest, PresentedBufferIsOnTheScreenPixelForPixel)
         // raised and the frame presented again.
         for (int attempt = 0; attempt < 100; ++attempt) {
             Display->Present(Id, pixels.data(), Size, Size);
-            differences = CountScreenDifferences(*Display, Id, pixels, first);
+            differences = CountScreenDifferences(*Display, Id, pixels, Size, Size, first);
             if (differences == 0 || !CoveredByAnotherWindow(client))
                 break;
             gdk_window_raise(gtk_widget_get_window(static_cast<GtkWidget*>(Display->NativeToplevel(Id))));

@@ -3,12 +3,15 @@
 // scripts/with-xvfb.sh). Only built with GTK.
 
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <functional>
 #include <string>
 #include <sys/file.h>
 #include <unistd.h>
+#include <vector>
 
 #include <gtk/gtk.h>
 
@@ -93,4 +96,41 @@ inline void PutKey(GdkWindow* window, guint keyval, guint state = 0)
         gdk_event_free(event);
     }
     g_free(keys);
+}
+
+inline GdkWindow* ClientWindow(WindowDisplay& display, TWindowId id)
+{
+    return gtk_widget_get_window(static_cast<GtkWidget*>(display.NativeClientArea(id)));
+}
+
+// Reads the screen's pixels under the client area straight from the X server
+// and counts those that differ from the buffer.
+inline long CountScreenDifferences(WindowDisplay& display, TWindowId id, const std::vector<std::uint32_t>& expected,
+                                   int width, int height, std::string& firstDifference)
+{
+    GdkWindow* client = ClientWindow(display, id);
+    int x = 0, y = 0;
+    gdk_window_get_origin(client, &x, &y);
+    GdkPixbuf* shot = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), x, y, width, height);
+    if (!shot) {
+        firstDifference = "no screenshot";
+        return -1;
+    }
+    int channels = gdk_pixbuf_get_n_channels(shot);
+    int stride = gdk_pixbuf_get_rowstride(shot);
+    const guchar* data = gdk_pixbuf_read_pixels(shot);
+    long differences = 0;
+    for (int row = 0; row < height; ++row)
+        for (int col = 0; col < width; ++col) {
+            const guchar* p = data + size_t(row) * stride + size_t(col) * channels;
+            std::uint32_t got = (std::uint32_t(p[0]) << 16) | (std::uint32_t(p[1]) << 8) | p[2];
+            std::uint32_t want = expected[size_t(row) * width + col];
+            if (got != want && differences++ == 0) {
+                char text[96];
+                std::snprintf(text, sizeof text, "(%d,%d) is %06X, not %06X", col, row, unsigned(got), unsigned(want));
+                firstDifference = text;
+            }
+        }
+    g_object_unref(shot);
+    return differences;
 }
