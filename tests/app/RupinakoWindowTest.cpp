@@ -4,11 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
+#include <chrono>
 #include <filesystem>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
 
 #include "tests/app/SheetFiles.h"
 #include "tests/support/RunProcess.h"
 #include "tests/support/TempDir.h"
+
+extern char** environ;
 
 namespace fs = std::filesystem;
 
@@ -84,6 +92,55 @@ TEST_F(RupinakoWindowTest, WindowRunWritesTheSheetsOfAHeadlessRunAndShowsTheShee
         ASSERT_TRUE(shown.Loaded && drawn.Loaded) << "sheet " << n;
         EXPECT_TRUE(shown.Pixels == drawn.Pixels) << "sheet " << n;
     }
+}
+
+// Waits up to timeoutMs for the child to end; its exit status, or -1 while it still runs.
+int WaitFor(pid_t pid, int timeoutMs)
+{
+    for (int waited = 0; waited <= timeoutMs; waited += 20) {
+        int status = 0;
+        if (waitpid(pid, &status, WNOHANG) == pid)
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return -1;
+}
+
+TEST_F(RupinakoWindowTest, AfterAFailureTheWindowStaysOpenUntilClosed)
+{
+    MakePictures(Dir, "E/A", 3);
+    Dir.WriteFile("E/A/zz.bmp", "BM not a bitmap");
+    std::string folder = Dir / "E/A";
+    std::vector<char*> argv{const_cast<char*>(Program.c_str()), folder.data(), nullptr};
+    std::vector<std::string> env{"RUPINAKO_TEST_AUTOANSWER=yes"};
+    for (char** e = environ; *e; ++e)
+        if (std::strncmp(*e, "RUPINAKO_", 9) != 0)
+            env.emplace_back(*e);
+    std::vector<char*> envp;
+    for (std::string& e : env)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, Program.c_str(), nullptr, nullptr, argv.data(), envp.data()), 0);
+
+    // The error box answers itself; the window must still be there afterwards.
+    std::string windows;
+    for (int i = 0; i < 250 && windows.find(FirstCaption) == std::string::npos; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        std::string file = Dir / "windows.txt";
+        std::filesystem::remove(file);
+        RunProcess(Probe, {file});
+        windows = ReadFileBytes(file);
+    }
+    EXPECT_NE(windows.find(FirstCaption), std::string::npos) << "the window never showed";
+    EXPECT_EQ(WaitFor(pid, 500), -1) << "the program ended by itself after the failure";
+
+    RunProcess(Probe, {"--close", FirstCaption});
+    int status = WaitFor(pid, 10000);
+    if (status == -1)
+        kill(pid, SIGKILL), waitpid(pid, nullptr, 0);
+    EXPECT_EQ(status, 1) << "closing the window ends the program with the failure status";
+    EXPECT_FALSE(fs::exists(Dir / "E" + "/" + Prefix + "A_1.jpg"));
 }
 
 }

@@ -2,6 +2,10 @@
 // display to FILE: its title (_NET_WM_NAME, else WM_NAME), a tab, its width
 // and height in pixels. The program's end-to-end tests start it from the
 // opener hook, while the program's window is still open.
+//
+// window-probe --close TITLE: asks every mapped top-level window of that
+// title to close, as a window manager's close box does (WM_DELETE_WINDOW);
+// exit status 1 when there is none.
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -37,18 +41,32 @@ std::string Title(Display* display, Window window)
     return title;
 }
 
+void RequestClose(Display* display, Window window)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+}
+
 }
 
 int main(int argc, char** argv)
 {
-    if (argc != 2)
+    bool closing = argc == 3 && std::string(argv[1]) == "--close";
+    if (argc != 2 && !closing)
         return 2;
     Display* display = XOpenDisplay(nullptr);
     if (!display)
         return 1;
-    std::FILE* out = std::fopen(argv[1], "a");
-    if (!out)
+    std::FILE* out = closing ? nullptr : std::fopen(argv[1], "a");
+    if (!closing && !out)
         return 1;
+    int found = 0;
     Window root = DefaultRootWindow(display), parent = 0, *children = nullptr;
     unsigned count = 0;
     if (XQueryTree(display, root, &root, &parent, &children, &count)) {
@@ -57,12 +75,17 @@ int main(int argc, char** argv)
             if (!XGetWindowAttributes(display, children[i], &attributes) || attributes.map_state != IsViewable)
                 continue;
             std::string title = Title(display, children[i]);
-            if (!title.empty())
+            if (closing && title == argv[2]) {
+                RequestClose(display, children[i]);
+                ++found;
+            } else if (out && !title.empty()) {
                 std::fprintf(out, "%s\t%d\t%d\n", title.c_str(), attributes.width, attributes.height);
+            }
         }
         XFree(children);
     }
-    std::fclose(out);
+    if (out)
+        std::fclose(out);
     XCloseDisplay(display);
-    return 0;
+    return closing && found == 0 ? 1 : 0;
 }
