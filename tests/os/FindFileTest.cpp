@@ -15,6 +15,7 @@
 #include "platform/os/FileAttributes.h"
 #include "platform/os/ScopedFind.h"
 #include "platform/rtl/FilePath.h"
+#include "tests/support/RunUnprivileged.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -199,29 +200,6 @@ TEST(FindFileTest, DeviceAndInodeIdentifyWhatALinkPointsTo)
     EXPECT_EQ(ino, a.ullInode);
     EXPECT_EQ(dev, a.ullDevice);
     EXPECT_FALSE(GetFileIdentityA((tmp / "missing").c_str(), &dev, &ino));
-}
-
-// Runs probe in a child that has given up root (so permissions apply) and
-// returns its exit status; -1 when privileges cannot be dropped here.
-int RunUnprivileged(const std::function<bool()>& probe)
-{
-    if (geteuid() != 0)
-        return probe() ? 0 : 1;
-    const passwd* nobody = getpwnam("nobody");
-    const uid_t uid = nobody ? nobody->pw_uid : 65534;
-    const gid_t gid = nobody ? nobody->pw_gid : 65534;
-    const pid_t pid = fork();
-    if (pid < 0)
-        return -1;
-    if (pid == 0) {
-        if (setresgid(gid, gid, gid) != 0 || setresuid(uid, uid, uid) != 0)
-            _exit(3);
-        _exit(probe() ? 0 : 1);
-    }
-    int status = 0;
-    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
-        return 2;
-    return WEXITSTATUS(status) == 3 ? -1 : WEXITSTATUS(status);
 }
 
 TEST(FindFileTest, ADirectoryThatCannotBeListedFindsNothing)

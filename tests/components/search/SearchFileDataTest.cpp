@@ -13,22 +13,9 @@
 #include "platform/rtl/DateTimeText.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/UtcFileTime.h"
 
 namespace {
-
-constexpr std::uint64_t Second = 10000000ULL;
-
-FILETIME At(int y, int mo, int d, int h, int mi, int s, std::uint64_t extraTicks = 0)
-{
-    std::tm tm {};
-    tm.tm_year = y - 1900;
-    tm.tm_mon = mo - 1;
-    tm.tm_mday = d;
-    tm.tm_hour = h;
-    tm.tm_min = mi;
-    tm.tm_sec = s;
-    return UInt64ToFileTime(static_cast<std::uint64_t>(timegm(&tm) + 11644473600LL) * Second + extraTicks);
-}
 
 WIN32_FIND_DATAA MakeEntry(const char* name, DWORD attributes, const char* alternate = "")
 {
@@ -90,8 +77,8 @@ TEST(SearchFileDataTest, TimesAreLocalEvenSecondsAndInvalidOnesKeepTheirField)
     ScopedTimeZone utc("UTC0");
     WIN32_FIND_DATAA e = MakeEntry("t", 0x20);
     e.ftCreationTime = FILETIME {0, 0};
-    e.ftLastWriteTime = At(2024, 5, 17, 8, 30, 45, 1234567);
-    e.ftLastAccessTime = At(1979, 12, 31, 23, 59, 58);
+    e.ftLastWriteTime = UtcFileTime(2024, 5, 17, 8, 30, 45, 1234567);
+    e.ftLastAccessTime = UtcFileTime(1979, 12, 31, 23, 59, 58);
     TSearchFileData d;
     d.CreationTime = 123.0;
     d.LastAccessTime = 456.0;
@@ -104,10 +91,10 @@ TEST(SearchFileDataTest, TimesAreLocalEvenSecondsAndInvalidOnesKeepTheirField)
     EXPECT_EQ(d.LastAccessTime, 456.0);
 
     TDateTime t = -1;
-    EXPECT_TRUE(FileTimeToDateTime(At(2107, 12, 31, 23, 59, 59), t));
+    EXPECT_TRUE(FileTimeToDateTime(UtcFileTime(2107, 12, 31, 23, 59, 59), t));
     EXPECT_EQ(DateTimeToText(t), "2107-12-31 23:59:58");
     t = -1;
-    EXPECT_FALSE(FileTimeToDateTime(At(2108, 1, 1, 0, 0, 0), t));
+    EXPECT_FALSE(FileTimeToDateTime(UtcFileTime(2108, 1, 1, 0, 0, 0), t));
     EXPECT_EQ(t, -1);
 }
 
@@ -118,7 +105,7 @@ TEST(SearchFileDataTest, LocalTimeUsesTheCurrentOffset)
     setenv("TZ", "JST-9", 1);
     tzset();
     TDateTime t = 0;
-    const bool ok = FileTimeToDateTime(At(2024, 12, 31, 20, 0, 0), t);
+    const bool ok = FileTimeToDateTime(UtcFileTime(2024, 12, 31, 20, 0, 0), t);
     old ? setenv("TZ", saved.c_str(), 1) : unsetenv("TZ");
     tzset();
     ASSERT_TRUE(ok);
